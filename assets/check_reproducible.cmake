@@ -1,0 +1,32 @@
+# cmake -DASSETGEN=<exe> -DCOMMITTED_DIR=<assets> -DREGEN_DIR=<tmp> -P check_reproducible.cmake
+# Regenerates every asset and fails on any file that differs, is missing or is extra.
+file(REMOVE_RECURSE ${REGEN_DIR})
+execute_process(COMMAND ${ASSETGEN} ${REGEN_DIR} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "assetgen failed: ${result}")
+endif()
+
+set(patterns *.bmp *.ico *.cur *.wav)
+list(TRANSFORM patterns PREPEND ${REGEN_DIR}/ OUTPUT_VARIABLE regen_patterns)
+list(TRANSFORM patterns PREPEND ${COMMITTED_DIR}/ OUTPUT_VARIABLE committed_patterns)
+file(GLOB committed RELATIVE ${COMMITTED_DIR} LIST_DIRECTORIES false ${committed_patterns})
+file(GLOB generated RELATIVE ${REGEN_DIR} LIST_DIRECTORIES false ${regen_patterns})
+list(SORT committed)
+list(SORT generated)
+if(NOT committed STREQUAL generated)
+  message(FATAL_ERROR "asset files differ\n committed: ${committed}\n generated: ${generated}")
+endif()
+
+set(drifted "")
+foreach(file IN LISTS generated)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+    ${COMMITTED_DIR}/${file} ${REGEN_DIR}/${file} RESULT_VARIABLE differs)
+  if(NOT differs EQUAL 0)
+    list(APPEND drifted ${file})
+  endif()
+endforeach()
+if(drifted)
+  message(FATAL_ERROR "committed assets differ from the generator: ${drifted}")
+endif()
+list(LENGTH generated count)
+message(STATUS "${count} assets match the generator")

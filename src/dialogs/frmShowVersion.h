@@ -1,0 +1,8 @@
+#pragma once
+// The version dialog.
+#include "platform/Form.h"
+
+class frmShowVersion : public platform::Form {
+public:
+    frmShowVersion();
+};

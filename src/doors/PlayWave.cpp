@@ -1,0 +1,15 @@
+// The middle door's pneumatic hiss, played to its end before the door moves.
+#include "app/Common.h"
+#include "platform/Resources.h"
+#include "platform/RuntimeError.h"
+#include "platform/Sound.h"
+
+void Common::PlayWave(std::int16_t id)
+{
+    try {
+        SoundBuffer = platform::LoadResData(id, "WAVE");
+    } catch (const platform::RuntimeError&) {
+        return; // a bus without its sound still opens its doors
+    }
+    platform::sndPlaySound(SoundBuffer, platform::SND_MEMORY | platform::SND_NODEFAULT);
+}

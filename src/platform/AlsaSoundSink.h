@@ -1,0 +1,15 @@
+#pragma once
+// The real sound sink: plays a RIFF/WAVE image on ALSA's "default" playback device and
+// returns when the last sample has been heard. A busy or absent device, or an image it
+// cannot play, makes it return false at once without a word on the console.
+#include "platform/Sound.h"
+
+namespace platform {
+
+class AlsaSoundSink : public SoundSink {
+public:
+    AlsaSoundSink();
+    bool play(std::span<const std::uint8_t> wave_image) override;
+};
+
+}

@@ -1,0 +1,82 @@
+#pragma once
+// A surface that holds controls: the client area of a form, a picture box or a frame.
+// It paints its background, its picture and its lightweight controls (images, shapes,
+// labels) in z-order, all beneath its windowed controls.
+#include "platform/Color.h"
+#include "platform/Picture.h"
+
+#include <QRegion>
+#include <QWidget>
+#include <vector>
+
+namespace platform {
+
+class Form;
+class LightweightControl;
+
+class Container {
+public:
+    virtual ~Container() = default;
+
+    virtual Form& form() = 0;
+    QWidget& surface() const { return *m_surface; }
+
+    OLE_COLOR back_color() const { return m_back_color; }
+    void set_back_color(OLE_COLOR color);
+    const Picture& picture() const { return m_picture; }
+    void set_picture(const Picture& picture);
+
+    void add_lightweight(LightweightControl& control);
+    void remove_lightweight(LightweightControl& control);
+    void invalidate(const QRect& pixels);
+    // Paints what has changed since the last paint, now, handling no other event.
+    void repaint_pending();
+    void painted(const QRegion& region) { m_pending -= region; }
+
+    // Event entry points of the surface.
+    virtual void paint_surface(QPainter& painter, const QRect& dirty);
+    virtual void surface_mouse(QMouseEvent& event);
+    virtual void surface_key(QKeyEvent&) { }
+    virtual void surface_resized() { }
+    virtual void surface_close(QCloseEvent& event);
+    virtual void picture_changed() { }
+
+protected:
+    explicit Container(QWidget* surface, OLE_COLOR back_color);
+    LightweightControl* lightweight_at(const QPoint& pixel) const;
+
+    // Mouse events on the bare surface, not on one of its lightweight controls.
+    virtual void bare_mouse(QMouseEvent&) { }
+
+private:
+    QWidget* m_surface;
+    OLE_COLOR m_back_color;
+    Picture m_picture;
+    std::vector<LightweightControl*> m_lightweights;
+    LightweightControl* m_pressed { nullptr };
+    QRegion m_pending;
+};
+
+// The widget of a container; every event goes to its owner.
+class SurfaceWidget : public QWidget {
+public:
+    explicit SurfaceWidget(QWidget* parent);
+    void set_owner(Container* owner) { m_owner = owner; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Container* m_owner { nullptr };
+};
+
+QColor to_qcolor(OLE_COLOR color);
+
+}

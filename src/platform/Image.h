@@ -1,0 +1,35 @@
+#pragma once
+// An image: a lightweight control showing a picture stretched to its size, or at the
+// picture's own size (the control then takes that size).
+#include "platform/Lightweight.h"
+#include "platform/Picture.h"
+
+#include <functional>
+
+namespace platform {
+
+class Image : public LightweightControl {
+public:
+    struct Design {
+        TwipsRect rect;
+        bool stretch { false };
+        bool visible { true };
+    };
+    Image(Container& container, std::string name, const Design& design);
+
+    const Picture& picture() const { return m_picture; }
+    void set_picture(const Picture& picture);
+    bool stretch() const { return m_stretch; }
+
+    std::function<void()> on_click;
+
+    void paint(QPainter& painter) const override;
+    bool takes_mouse() const override { return true; }
+    void mouse_clicked() const override { raise(on_click); }
+
+private:
+    Picture m_picture;
+    bool m_stretch { false };
+};
+
+}

@@ -1,0 +1,38 @@
+#include "platform/KeyCodes.h"
+
+#include <QKeyEvent>
+
+namespace platform {
+
+std::int16_t key_code(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return static_cast<std::int16_t>(key); // same numbers as the character
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return static_cast<std::int16_t>(112 + key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return vbKeyUp;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return vbKeyDown;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return static_cast<std::int16_t>(key & 0x7FFF);
+    }
+}
+
+}

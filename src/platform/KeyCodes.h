@@ -1,0 +1,14 @@
+#pragma once
+// Key codes as the program's key handlers receive them.
+#include <cstdint>
+
+class QKeyEvent;
+
+namespace platform {
+
+inline constexpr std::int16_t vbKeyUp = 38;
+inline constexpr std::int16_t vbKeyDown = 40;
+
+std::int16_t key_code(const QKeyEvent& event);
+
+}

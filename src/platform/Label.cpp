@@ -1,0 +1,33 @@
+#include "platform/Label.h"
+
+#include "platform/Container.h"
+
+#include <QPainter>
+
+namespace platform {
+
+Label::Label(Container& container, std::string name, const Design& design)
+    : LightweightControl(container, std::move(name), design.rect), m_caption(design.caption),
+      m_back_color(design.back_color), m_fore_color(design.fore_color), m_font(design.font)
+{
+}
+
+void Label::set_caption(const std::string& caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    invalidate();
+}
+
+void Label::paint(QPainter& painter) const
+{
+    const QRect rect = pixel_rect();
+    painter.fillRect(rect, to_qcolor(m_back_color));
+    painter.setPen(to_qcolor(m_fore_color));
+    painter.setFont(to_qfont(m_font));
+    painter.setClipRect(rect);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(m_caption));
+}
+
+}

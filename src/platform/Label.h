@@ -1,0 +1,40 @@
+#pragma once
+// A label: a lightweight control with a caption on its own background.
+#include "platform/Color.h"
+#include "platform/Font.h"
+#include "platform/Lightweight.h"
+
+#include <functional>
+
+namespace platform {
+
+class Label : public LightweightControl {
+public:
+    struct Design {
+        TwipsRect rect;
+        std::string caption;
+        OLE_COLOR back_color { vbButtonFace };
+        OLE_COLOR fore_color { vbButtonText };
+        Font font {};
+    };
+    Label(Container& container, std::string name, const Design& design);
+
+    const std::string& caption() const { return m_caption; }
+    void set_caption(const std::string& caption);
+    OLE_COLOR fore_color() const { return m_fore_color; }
+    const Font& font() const { return m_font; }
+
+    std::function<void()> on_click;
+
+    void paint(QPainter& painter) const override;
+    bool takes_mouse() const override { return true; }
+    void mouse_clicked() const override { raise(on_click); }
+
+private:
+    std::string m_caption;
+    OLE_COLOR m_back_color;
+    OLE_COLOR m_fore_color;
+    Font m_font;
+};
+
+}

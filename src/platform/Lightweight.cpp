@@ -1,0 +1,28 @@
+#include "platform/Lightweight.h"
+
+#include "platform/Container.h"
+
+#include <QRect>
+
+namespace platform {
+
+LightweightControl::LightweightControl(Container& container, std::string name, TwipsRect design)
+    : Control(container, std::move(name), design)
+{
+    container.add_lightweight(*this);
+}
+
+LightweightControl::~LightweightControl() { container().remove_lightweight(*this); }
+
+void LightweightControl::invalidate() const { container().invalidate(pixel_rect()); }
+
+void LightweightControl::geometry_changed(const QRect& old_pixels)
+{
+    container().invalidate(old_pixels.united(pixel_rect()));
+}
+
+void LightweightControl::visibility_changed() { invalidate(); }
+
+void LightweightControl::Refresh() { container().repaint_pending(); }
+
+}

@@ -1,0 +1,77 @@
+#include "platform/OptionButton.h"
+
+#include "platform/Container.h"
+
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::vector<OptionButton*>& all_options()
+{
+    static std::vector<OptionButton*> list;
+    return list;
+}
+
+QRadioButton* make_radio(Container& container, const OptionButton::Design& design)
+{
+    auto* radio = new QRadioButton(QString::fromStdString(design.caption), &container.surface());
+    radio->setAutoExclusive(false); // the group is the container's, kept below
+    radio->setAutoFillBackground(true);
+    QPalette palette = radio->palette();
+    palette.setColor(QPalette::Window, to_qcolor(design.back_color));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    radio->setPalette(palette);
+    radio->setFont(to_qfont(Font {}));
+    return radio;
+}
+
+}
+
+OptionButton::OptionButton(Container& container, std::string name, const Design& design)
+    : WindowedControl(container, name, design.rect, make_radio(container, design), design.tab_index),
+      m_value(design.value)
+{
+    radio().setObjectName(QString::fromStdString(name));
+    show_value();
+    all_options().push_back(this);
+    QObject::connect(&radio(), &QRadioButton::clicked, [this] { set_value(true); });
+}
+
+OptionButton::~OptionButton() { std::erase(all_options(), this); }
+
+QRadioButton& OptionButton::radio() const { return static_cast<QRadioButton&>(widget()); }
+
+void OptionButton::show_value()
+{
+    const QSignalBlocker quiet(radio());
+    radio().setChecked(m_value);
+}
+
+void OptionButton::set_value(bool value)
+{
+    if (!value) {
+        m_value = false;
+        show_value();
+        return;
+    }
+    for (OptionButton* other : all_options()) {
+        if (other != this && &other->container() == &container() && other->m_value) {
+            other->m_value = false;
+            other->show_value();
+        }
+    }
+    const bool changed = !m_value;
+    m_value = true;
+    show_value();
+    if (changed)
+        raise(on_click);
+}
+
+void OptionButton::press() { radio().click(); }
+
+}

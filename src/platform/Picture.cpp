@@ -1,0 +1,15 @@
+#include "platform/Picture.h"
+
+#include <QPixmap>
+
+namespace platform {
+
+Picture::Picture(std::shared_ptr<const QPixmap> pixmap)
+    : m_pixmap(pixmap && !pixmap->isNull() ? std::move(pixmap) : nullptr)
+{
+}
+
+int Picture::width_px() const { return m_pixmap ? m_pixmap->width() : 0; }
+int Picture::height_px() const { return m_pixmap ? m_pixmap->height() : 0; }
+
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The program's place on the system and the window calls it makes by handle.
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// The folder of the running executable, without a trailing "/".
+std::string app_path();
+// The executable's file name without folder and extension.
+std::string exe_name();
+
+inline constexpr std::intptr_t HWND_TOPMOST = -1;
+inline constexpr std::uint32_t SWP_NOSIZE = 0x1;
+inline constexpr std::uint32_t SWP_NOMOVE = 0x2;
+inline constexpr std::uint32_t SWP_SHOWWINDOW = 0x40;
+
+// Only what the program uses: making a window topmost without moving or resizing it,
+// and showing it. Returns 0 for a handle that names no window.
+int SetWindowPos(std::intptr_t hwnd, std::intptr_t insert_after, int x, int y, int cx, int cy,
+                 std::uint32_t flags);
+
+}

@@ -1,0 +1,24 @@
+#include "platform/TextBox.h"
+
+#include "platform/Container.h"
+#include "platform/Font.h"
+
+#include <QLineEdit>
+
+namespace platform {
+
+TextBox::TextBox(Container& container, std::string name, const Design& design)
+    : WindowedControl(container, name, design.rect,
+                      new QLineEdit(QString::fromStdString(design.text), &container.surface()), design.tab_index)
+{
+    edit().setObjectName(QString::fromStdString(name));
+    edit().setFont(to_qfont(Font {}));
+}
+
+QLineEdit& TextBox::edit() const { return static_cast<QLineEdit&>(widget()); }
+
+std::string TextBox::text() const { return edit().text().toStdString(); }
+
+void TextBox::set_text(const std::string& text) { edit().setText(QString::fromStdString(text)); }
+
+}

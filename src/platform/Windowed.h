@@ -1,0 +1,35 @@
+#pragma once
+// A control with a window of its own (picture box, button, scroll bar, text box...).
+#include "platform/Control.h"
+
+#include <cstdint>
+
+class QWidget;
+
+namespace platform {
+
+class WindowedControl : public Control {
+public:
+    std::int16_t tab_index() const { return m_tab_index; }
+    // The control's window handle, as SetWindowPos and the like take it.
+    std::intptr_t hWnd() const;
+    void SetFocus();
+    void Refresh() override;
+
+    QWidget& widget() const { return *m_widget; }
+
+protected:
+    WindowedControl(Container& container, std::string name, TwipsRect design, QWidget* widget,
+                    std::int16_t tab_index);
+    ~WindowedControl() override;
+
+    void geometry_changed(const QRect& old_pixels) override;
+    void visibility_changed() override;
+    void enabled_changed() override;
+
+private:
+    QWidget* m_widget; // owned by the container's surface
+    std::int16_t m_tab_index;
+};
+
+}

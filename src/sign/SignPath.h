@@ -1,0 +1,12 @@
+#pragma once
+// The sign file path rule: the file of a sign list entry is the sign folder followed by the
+// entry's name, once the folder has been given a trailing "/" (the change stays).
+#include <string>
+
+namespace sign {
+
+// Appends "/" to the sign folder if it lacks one (an empty folder becomes "/") and
+// returns the folder.
+const std::string& ApplySignPathRule();
+
+}

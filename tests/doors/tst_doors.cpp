@@ -1,0 +1,251 @@
+// The doors' movements, recorded as the window system saw them: each move of a door
+// picture, each repaint and each pause, and the sound before the middle door moves.
+#include "Fakes.h"
+
+#include "app/Common.h"
+#include "app/Form1.h"
+#include "dialogs/frmSet.h"
+#include "platform/Forms.h"
+
+#include <QTest>
+#include <algorithm>
+
+using namespace platform;
+
+namespace {
+
+constexpr std::int16_t Speed = 3;
+
+bool is_frame_row(const std::string& row) { return row.rfind("pause", 0) == 0; }
+long frames(const Sequence& rows) { return std::count_if(rows.begin(), rows.end(), is_frame_row); }
+
+Sequence head(const Sequence& rows, std::size_t n) { return Sequence(rows.begin(), rows.begin() + std::min(n, rows.size())); }
+Sequence tail(const Sequence& rows, std::size_t n)
+{
+    return Sequence(rows.end() - std::min(n, rows.size()), rows.end());
+}
+
+// The rows of one movement, the start-up's rows left out.
+class Movement {
+public:
+    Movement()
+    {
+        Form1& bus = window<Form1>();
+        bus.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bus.surface())); // nothing left to paint from before
+        frmSet& panel = window<frmSet>();
+        panel.HScroll1.set_value(Speed);
+        panel.HScroll2.set_value(Speed);
+    }
+    Sequence run(const std::function<void()>& action)
+    {
+        TraceRecorder recorder;
+        action();
+        return recorder.rows;
+    }
+};
+
+}
+
+class DoorsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_sound.played = 0; }
+    void cleanup() { destroy_all_forms(); }
+
+    void front_door_opens_frame_by_frame();
+    void front_door_closes_from_the_open_width();
+    void front_door_opening_from_odd_widths_data();
+    void front_door_opening_from_odd_widths();
+    void middle_door_opens_in_mode_both_after_the_sound();
+    void middle_door_left_and_right_modes_move_one_leaf();
+    void middle_door_without_a_mode_moves_the_right_leaf();
+    void middle_door_closing_starts_at_the_open_width();
+    void middle_door_opening_at_or_below_the_open_width();
+    void speed_is_read_at_every_step();
+    void speed_change_does_not_move_a_door();
+
+private:
+    RecordingSoundSink m_sound;
+};
+
+void DoorsTest::front_door_opens_frame_by_frame()
+{
+    Movement movement;
+    const Sequence rows = movement.run([] { window<frmSet>().Check1.press(); });
+    const Sequence first {
+        "pause 3", // width 1095, as it was: nothing to move
+        "Image1(2) move 300 705 1094 2220", "Form1 repaint 20 47 73 148", "pause 3",
+        "Image1(2) move 300 705 1093 2220", "Form1 repaint 20 47 73 148", "pause 3",
+    };
+    const Sequence last {
+        "Image1(2) move 300 705 71 2220", "Form1 repaint 20 47 5 148", "pause 3",
+        "Image1(2) move 300 705 70 2220", "Form1 repaint 20 47 5 148", "pause 3",
+    };
+    COMPARE_SEQUENCE(first, head(rows, first.size()), "front door opening, first frames");
+    COMPARE_SEQUENCE(last, tail(rows, last.size()), "front door opening, last frames");
+    QCOMPARE(frames(rows), 1026);
+    QCOMPARE(window<Form1>().Image1(2).width(), 70.f);
+    QCOMPARE(m_sound.played, 0); // the front door is silent
+}
+
+void DoorsTest::front_door_closes_from_the_open_width()
+{
+    Movement movement;
+    window<frmSet>().Check1.press();
+    const Sequence rows = movement.run([] { window<frmSet>().Check1.press(); });
+    const Sequence first { "pause 3", "Image1(2) move 300 705 71 2220", "Form1 repaint 20 47 5 148", "pause 3" };
+    const Sequence last { "Image1(2) move 300 705 1095 2220", "Form1 repaint 20 47 73 148", "pause 3" };
+    COMPARE_SEQUENCE(first, head(rows, first.size()), "front door closing, first frames");
+    COMPARE_SEQUENCE(last, tail(rows, last.size()), "front door closing, last frames");
+    QCOMPARE(frames(rows), 1026);
+    QCOMPARE(m_sound.played, 0);
+}
+
+void DoorsTest::front_door_opening_from_odd_widths_data()
+{
+    QTest::addColumn<float>("start");
+    QTest::addColumn<int>("expected_frames");
+    QTest::addColumn<float>("end");
+    QTest::newRow("exactly open") << 70.f << 1 << 70.f;
+    QTest::newRow("below open: nothing") << 50.f << 0 << 50.f;
+    QTest::newRow("a fraction rounds to the nearest twip") << 80.6f << 12 << 70.f;
+    QTest::newRow("wider than closed") << 1200.f << 1131 << 70.f;
+}
+
+void DoorsTest::front_door_opening_from_odd_widths()
+{
+    QFETCH(float, start);
+    QFETCH(int, expected_frames);
+    QFETCH(float, end);
+    Movement movement;
+    window<Form1>().Image1(2).set_width(start);
+    const Sequence rows = movement.run([] { window<frmSet>().Check1.set_value(1); });
+    QCOMPARE(frames(rows), expected_frames);
+    QCOMPARE(window<Form1>().Image1(2).width(), end);
+}
+
+void DoorsTest::middle_door_opens_in_mode_both_after_the_sound()
+{
+    Movement movement;
+    const Sequence rows = movement.run([] { window<frmSet>().Check2.press(); });
+    const Sequence first {
+        "sound 17684 bytes", // played to its end before the first frame
+        "pause 3",           // width 780: the leaves as they were
+        "imgNakaorido(0) move 4260 705 779 2235", "imgNakaorido(1) move 5040 705 779 2235",
+        "imgNakaorido(1) move 5041 705 779 2235", "Form1 repaint 284 47 104 149", "pause 3",
+    };
+    const Sequence last {
+        "imgNakaorido(0) move 4260 705 110 2235", "imgNakaorido(1) move 5709 705 110 2235",
+        "imgNakaorido(1) move 5710 705 110 2235", "Form1 repaint 284 47 104 149", "pause 3",
+    };
+    COMPARE_SEQUENCE(first, head(rows, first.size()), "middle door opening, both leaves");
+    COMPARE_SEQUENCE(last, tail(rows, last.size()), "middle door opening, last frame");
+    QCOMPARE(frames(rows), 671);
+    Form1& bus = window<Form1>();
+    QCOMPARE(bus.imgNakaorido(0).left(), 4260.f);
+    QCOMPARE(bus.imgNakaorido(1).left() + bus.imgNakaorido(1).width(), 5820.f);
+    QCOMPARE(Common::SoundBuffer.size(), std::size_t(17684));
+}
+
+void DoorsTest::middle_door_left_and_right_modes_move_one_leaf()
+{
+    Movement movement;
+    frmSet& panel = window<frmSet>();
+    Form1& bus = window<Form1>();
+    panel.Option1(1).set_value(true);
+    const Sequence left = movement.run([&] { panel.Check2.press(); });
+    QVERIFY(std::none_of(left.begin(), left.end(), [](auto& r) { return r.rfind("imgNakaorido(1)", 0) == 0; }));
+    QCOMPARE(bus.imgNakaorido(0).width(), 110.f);
+    QCOMPARE(bus.imgNakaorido(1).width(), 780.f);
+    movement.run([&] { panel.Check2.press(); });
+    panel.Option1(2).set_value(true);
+    const Sequence right = movement.run([&] { panel.Check2.press(); });
+    QVERIFY(std::none_of(right.begin(), right.end(), [](auto& r) { return r.rfind("imgNakaorido(0)", 0) == 0; }));
+    const Sequence last { "imgNakaorido(1) move 5709 705 110 2235", "imgNakaorido(1) move 5710 705 110 2235",
+                          "Form1 repaint 381 47 7 149", "pause 3" };
+    COMPARE_SEQUENCE(last, tail(right, last.size()), "right leaf alone");
+    QCOMPARE(bus.imgNakaorido(0).width(), 780.f);
+    QCOMPARE(frames(left), 671);
+    QCOMPARE(frames(right), 671);
+}
+
+void DoorsTest::middle_door_without_a_mode_moves_the_right_leaf()
+{
+    Movement movement;
+    frmSet& panel = window<frmSet>();
+    panel.Option1(0).set_value(false); // no element selected
+    movement.run([&] { panel.Check2.press(); });
+    QCOMPARE(window<Form1>().imgNakaorido(0).width(), 780.f);
+    QCOMPARE(window<Form1>().imgNakaorido(1).width(), 110.f);
+}
+
+void DoorsTest::middle_door_closing_starts_at_the_open_width()
+{
+    Movement movement;
+    frmSet& panel = window<frmSet>();
+    panel.Check2.press();
+    const Sequence rows = movement.run([&] { panel.Check2.press(); });
+    QCOMPARE(rows.at(0), std::string("sound 17684 bytes"));
+    QCOMPARE(rows.at(1), std::string("pause 3")); // width 110 first, as it already was
+    QCOMPARE(frames(rows), 671);
+    QCOMPARE(window<Form1>().imgNakaorido(1).left(), 5040.f);
+    QCOMPARE(m_sound.played, 2); // once for each movement
+
+    // Closing a door that is already closed jumps to the open width first.
+    const Sequence again = movement.run([] { window<Form1>().Check2_Click(); });
+    const Sequence jump { "sound 17684 bytes", "imgNakaorido(0) move 4260 705 110 2235",
+                          "imgNakaorido(1) move 5040 705 110 2235", "imgNakaorido(1) move 5710 705 110 2235",
+                          "Form1 repaint 284 47 104 149", "pause 3" };
+    COMPARE_SEQUENCE(jump, head(again, jump.size()), "closing a closed door");
+    QCOMPARE(frames(again), 671);
+}
+
+void DoorsTest::middle_door_opening_at_or_below_the_open_width()
+{
+    Movement movement;
+    Form1& bus = window<Form1>();
+    bus.imgNakaorido(0).set_width(110);
+    const Sequence at = movement.run([] { window<frmSet>().Check2.set_value(1); });
+    QCOMPARE(frames(at), 1);
+    window<frmSet>().Check2.set_value(0);
+    bus.imgNakaorido(0).set_width(100);
+    bus.imgNakaorido(1).set_width(100);
+    const Sequence below = movement.run([] { window<frmSet>().Check2.set_value(1); });
+    COMPARE_SEQUENCE(Sequence { "sound 17684 bytes" }, below, "opening below the open width: the sound alone");
+}
+
+void DoorsTest::speed_is_read_at_every_step()
+{
+    Movement movement;
+    frmSet& panel = window<frmSet>();
+    Sequence pauses;
+    // Each repaint of the door changes the speed: the next pause must follow it.
+    class SpeedChanger : public TraceRecorder {
+    public:
+        explicit SpeedChanger(frmSet& panel) : m_panel(panel) { }
+        void record(const std::string& row) override
+        {
+            if (row.rfind("Form1 repaint", 0) == 0 && m_panel.HScroll1.value() < 10)
+                m_panel.HScroll1.set_value(static_cast<std::int16_t>(m_panel.HScroll1.value() + 1));
+            if (row.rfind("pause", 0) == 0 && rows.size() < 4)
+                rows.push_back(row);
+        }
+        frmSet& m_panel;
+    } changer(panel);
+    panel.Check1.press();
+    COMPARE_SEQUENCE((Sequence { "pause 3", "pause 4", "pause 5", "pause 6" }), changer.rows, "speed changed during a movement");
+}
+
+void DoorsTest::speed_change_does_not_move_a_door()
+{
+    Movement movement;
+    frmSet& panel = window<frmSet>();
+    const Sequence rows = movement.run([&] { panel.HScroll2.set_value(20000); });
+    COMPARE_SEQUENCE(NothingHappened, rows, "a new middle door speed");
+    QCOMPARE(panel.lblNakaSpeed.caption(), std::string("20000"));
+}
+
+QTEST_MAIN(DoorsTest)
+#include "tst_doors.moc"

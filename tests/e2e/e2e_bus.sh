@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# The bus on a real X server: start-up places, the topmost panel, the popup menu, the sign
+# folder, arrow keys and keypad, both doors, and the end of the program.
+set -euo pipefail
+EXE=$1
+ARTIFACTS=$2
+WORK=$(mktemp -d)
+HERE=$(cd "$(dirname "$0")" && pwd)
+source "$HERE/x11.sh"
+mkdir -p "$ARTIFACTS"
+
+cleanup() {
+  [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
+  stop_x
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+start_x
+
+# The program runs from a folder of its own, so whatever it writes stays there.
+mkdir -p "$WORK/bin" "$WORK/signs"
+cp "$EXE" "$WORK/bin/QK31T0207"
+colours=(red lime blue yellow magenta cyan)
+for i in "${!colours[@]}"; do
+  convert -size 52x32 "xc:${colours[$i]}" "BMP3:$WORK/signs/sign_$i.bmp"
+done
+
+(cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$WORK/bin/QK31T0207") >"$WORK/bus.log" 2>&1 &
+BUS_PID=$!
+
+MAIN_TITLE="ポルカ号　-　QK31T0207"
+wait_for 20 test -n "$(window_named "$MAIN_TITLE")" || fail "no main window titled $MAIN_TITLE"
+wait_for 10 test -n "$(window_named "設定パネル")" || fail "no settings panel"
+MAIN=$(window_named "$MAIN_TITLE")
+PANEL=$(window_named "設定パネル")
+sleep 0.5
+
+note "main window: client 664 x 212, frame at the top-left corner"
+read -r mx my mw mh < <(client_geometry "$MAIN")
+read -r ml mr mt mb < <(frame_extents "$MAIN")
+[ "$mw" = 664 ] && [ "$mh" = 212 ] || fail "main client is ${mw}x${mh}"
+[ "$mx" = "$ml" ] && [ "$my" = "$mt" ] || fail "main frame not at 0,0 (client at $mx,$my, frame $ml $mr $mt $mb)"
+
+note "panel: left edge, directly below the main window's frame, above the others"
+read -r px py pw ph < <(client_geometry "$PANEL")
+read -r pl pr pt pb < <(frame_extents "$PANEL")
+[ "$pw" = 263 ] && [ "$ph" = 171 ] || fail "panel client is ${pw}x${ph}"
+[ $((px - pl)) = 0 ] || fail "panel frame left at $((px - pl))"
+[ $((py - pt)) = $((mt + mh + mb)) ] || fail "panel frame top at $((py - pt)), main outer height $((mt + mh + mb))"
+xprop -id "$PANEL" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "panel is not above other windows"
+xprop -id "$MAIN" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && fail "the main window is above too"
+screenshot "$ARTIFACTS/e2e-startup.png"
+
+note "right click on the bare bus opens the signboard menu"
+before=$(xdotool search --onlyvisible --class QK31T0207 | wc -l)
+click "$MAIN" 620 20 3
+wait_for 5 test "$(xdotool search --onlyvisible --class QK31T0207 | wc -l)" -gt "$before" || fail "no popup menu"
+menu=$(xdotool search --onlyvisible --class QK31T0207 | while read -r w; do
+  xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q POPUP_MENU && echo "$w"; done | head -1)
+[ -n "$menu" ] || fail "the new window is no popup menu"
+screenshot "$ARTIFACTS/e2e-menu.png"
+xdotool key Escape
+wait_for 5 test "$(xdotool search --onlyvisible --class QK31T0207 | wc -l)" -eq "$before" || fail "menu did not close"
+
+# The sign's place on the screen: Picture1 at 212, 37 of the main client, 52 x 32.
+SIGN_X=$((mx + 212 + 26))
+SIGN_Y=$((my + 37 + 16))
+sign_colour() { screenshot "$WORK/sign.png"; pixel "$WORK/sign.png" "$SIGN_X" "$SIGN_Y"; }
+
+note "the chooser points the sign at a folder; Down shows the next sign"
+click "$PANEL" 207 155 # 方向幕フォルダー
+wait_for 10 test -n "$(window_named "画像の位置")" || fail "no folder chooser"
+CHOOSER=$(window_named "画像の位置")
+sleep 0.3
+xdotool type --delay 5 "$WORK/signs"
+click "$CHOOSER" 321 66 # OK
+wait_for 10 test -z "$(window_named "画像の位置")" || fail "chooser did not close"
+click "$MAIN" 238 53 # the sign takes the focus
+xdotool key Down
+sleep 0.5
+[ "$(sign_colour)" = "0,255,0" ] || fail "after Down the sign shows $(sign_colour), not sign_1"
+xdotool key Down
+sleep 0.5
+[ "$(sign_colour)" = "0,0,255" ] || fail "after a second Down the sign shows $(sign_colour)"
+screenshot "$ARTIFACTS/e2e-sign.png"
+
+note "the keypad shows sign 4"
+click "$PANEL" 173 79 # "4"
+click "$PANEL" 239 131 # "設定"
+sleep 0.5
+[ "$(sign_colour)" = "255,0,255" ] || fail "after 4 設定 the sign shows $(sign_colour)"
+
+# A pixel of each door: the front door near its right edge, the middle door where the leaves meet.
+FRONT_X=$((mx + 85)); FRONT_Y=$((my + 120))
+MIDDLE_X=$((mx + 336)); MIDDLE_Y=$((my + 120))
+door_pixels() { screenshot "$WORK/doors.png"; echo "$(pixel "$WORK/doors.png" $FRONT_X $FRONT_Y) $(pixel "$WORK/doors.png" $MIDDLE_X $MIDDLE_Y)"; }
+read -r front_closed middle_closed < <(door_pixels)
+
+note "both switches open the doors and close them again"
+click "$PANEL" 31 30 # Check1
+click "$PANEL" 30 75 # Check2
+sleep 4
+read -r front_open middle_open < <(door_pixels)
+screenshot "$ARTIFACTS/e2e-doors-open.png"
+[ "$front_open" != "$front_closed" ] || fail "front door did not open ($front_open)"
+[ "$middle_open" != "$middle_closed" ] || fail "middle door did not open ($middle_open)"
+click "$PANEL" 31 30
+click "$PANEL" 30 75
+sleep 4
+read -r front_again middle_again < <(door_pixels)
+[ "$front_again" = "$front_closed" ] || fail "front door did not close ($front_again)"
+[ "$middle_again" = "$middle_closed" ] || fail "middle door did not close ($middle_again)"
+
+note "closing the main window ends the program"
+xdotool windowactivate --sync "$MAIN" key alt+F4
+status=0
+for _ in $(seq 50); do kill -0 "$BUS_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$BUS_PID" 2>/dev/null && fail "the program is still running"
+wait "$BUS_PID" || status=$?
+BUS_PID=
+[ "$status" = 0 ] || fail "exit status $status"
+[ -z "$(window_named "$MAIN_TITLE")" ] && [ -z "$(window_named "設定パネル")" ] || fail "windows left behind"
+cat "$WORK/bus.log"
+echo "PASS"

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The middle door's sound on a real sound server: ALSA's "default" reaches a private
+# PulseAudio whose null sink is recorded, so the test hears whether the whole sound came
+# out and whether the call waited for its end. Then, with no server and no device, the call
+# must give up at once and quietly.
+# Usage: pulse_null_sink.sh <play_wave_probe> <wave101.wav>
+set -euo pipefail
+
+probe=$1
+wave=$2
+readonly rate=22050 min_ms=800 max_ms=4000 quick_ms=300 loud=512
+
+if ! command -v pulseaudio >/dev/null; then
+    echo "pulseaudio is not installed: skipped"
+    exit 77
+fi
+
+work=$(mktemp -d)
+pids=()
+stop_all() {
+    local pid
+    for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    pids=()
+}
+cleanup() {
+    stop_all
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+    echo "FAIL: $*"
+    echo "--- server log"
+    cat "$work/pulse.log" 2>/dev/null || true
+    exit 1
+}
+
+# Samples of at least two 8-bit steps away from silence, in signed 16-bit raw audio.
+loud_samples_s16() {
+    od -An -v -td2 "$1" | awk -v t="$loud" \
+        '{ for (i = 1; i <= NF; i++) if ($i >= t || $i <= -t) n++ } END { print n + 0 }'
+}
+
+# The same for the door sound's own unsigned 8-bit samples after its 44-byte header.
+loud_samples_u8_wave() {
+    tail -c +45 "$1" | od -An -v -tu1 | awk -v t="$((loud / 256))" \
+        '{ for (i = 1; i <= NF; i++) { d = $i - 128; if (d >= t || d <= -t) n++ } } END { print n + 0 }'
+}
+
+# Polls `command` up to five seconds; true as soon as it succeeds.
+eventually() {
+    local try
+    for try in $(seq 50); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+sink_latency_usec() {
+    pactl list sinks | awk '$1 == "Latency:" { print $2; exit }'
+}
+sink_settled() { [ "$(sink_latency_usec)" -lt 200000 ] 2>/dev/null; }
+server_up() { pactl info >/dev/null 2>&1; }
+recorder_attached() { [ -n "$(pactl list short source-outputs)" ]; }
+
+# A private server: own runtime dir, home and socket, so nothing of the machine's own
+# sound setup is used or disturbed. `timeout` bounds every process should this script
+# itself be killed before its trap runs.
+mkdir -m 700 "$work/run" "$work/home"
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:$work/native
+unset ALSA_CONFIG_PATH PULSE_SINK
+cat >"$work/bus.pa" <<PA
+load-module module-native-protocol-unix auth-anonymous=1 socket=$work/native
+load-module module-null-sink sink_name=bus_null rate=$rate channels=1 norewinds=1
+set-default-sink bus_null
+PA
+timeout 90 pulseaudio -n -F "$work/bus.pa" --daemonize=no --exit-idle-time=-1 \
+    --disallow-exit --use-pid-file=no --realtime=no --high-priority=no \
+    --log-target=stderr >"$work/pulse.log" 2>&1 &
+pids+=($!)
+eventually server_up || fail "the private PulseAudio did not come up"
+
+# A recorder asking for a short latency keeps the null sink close to a real device's
+# timing; its first long block has to run out before the sink follows.
+timeout 90 parec -d bus_null.monitor --latency-msec=20 --raw --format=s16le \
+    --rate="$rate" --channels=1 >"$work/recording.raw" &
+pids+=($!)
+eventually recorder_attached || fail "the recorder did not attach to the null sink"
+eventually sink_settled || fail "the null sink kept a latency of $(sink_latency_usec) us"
+
+cp "$work/recording.raw" "$work/before.raw"
+elapsed_ms=$("$probe")
+sleep 0.3 # the monitor's last blocks
+stop_all
+tail -c +"$(($(stat -c %s "$work/before.raw") + 1))" "$work/recording.raw" >"$work/after.raw"
+
+expected=$(loud_samples_u8_wave "$wave")
+heard_before=$(loud_samples_s16 "$work/before.raw")
+heard=$(loud_samples_s16 "$work/after.raw")
+echo "PlayWave on the null sink: ${elapsed_ms} ms; loud samples heard ${heard} of ${expected}" \
+    "(${heard_before} before the call)"
+[ "$heard_before" -eq 0 ] || fail "the null sink was not silent before the call"
+[ "$elapsed_ms" -ge "$min_ms" ] || fail "returned after ${elapsed_ms} ms, before the sound could end"
+[ "$elapsed_ms" -le "$max_ms" ] || fail "took ${elapsed_ms} ms"
+[ "$heard" -ge $((expected * 9 / 10)) ] || fail "the recording missed the sound"
+[ "$heard" -le $((expected * 11 / 10)) ] || fail "the recording heard more than one sound"
+
+# No server, no device: the machine's own configuration (where "default" goes to
+# PulseAudio only while it runs), a configuration that sends "default" to PulseAudio
+# regardless, and one that names no device at all.
+printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$work/pulse-only.conf"
+export PULSE_SERVER=unix:$work/nowhere
+for config in "" "$work/pulse-only.conf" /dev/null; do
+    if [ -z "$config" ] && [ -e /dev/snd ]; then
+        echo "this machine has a sound card: the machine's configuration case is left out"
+        continue
+    fi
+    elapsed_ms=$(ALSA_CONFIG_PATH=$config "$probe" 2>"$work/stderr.txt")
+    echo "PlayWave without a device (ALSA_CONFIG_PATH='${config}'): ${elapsed_ms} ms"
+    [ "$elapsed_ms" -lt "$quick_ms" ] || fail "took ${elapsed_ms} ms to find no device"
+    [ ! -s "$work/stderr.txt" ] || fail "printed: $(cat "$work/stderr.txt")"
+done
+echo "PASS"

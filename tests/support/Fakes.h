@@ -1,0 +1,64 @@
+#pragma once
+// Stand-ins for the devices a window test does not want: message boxes that record and
+// return at once, a folder picker that answers from a script, a sound sink that records.
+#include "Sequence.h"
+
+#include "platform/FolderPicker.h"
+#include "platform/MsgBox.h"
+#include "platform/Sound.h"
+#include "platform/Trace.h"
+
+#include <deque>
+#include <optional>
+
+class RecordingMessageBoxes : public platform::MessageBoxes {
+public:
+    RecordingMessageBoxes() { platform::set_message_boxes(this); }
+    ~RecordingMessageBoxes() override { platform::set_message_boxes(nullptr); }
+    void show(const std::string& text, bool critical, const std::string& caption) override
+    {
+        shown.push_back(caption + ": " + text + (critical ? " (critical)" : ""));
+    }
+    Sequence shown;
+};
+
+class ScriptedFolderPicker : public platform::FolderPicker {
+public:
+    ScriptedFolderPicker() { platform::set_folder_picker(this); }
+    ~ScriptedFolderPicker() override { platform::set_folder_picker(nullptr); }
+    std::optional<std::string> pick(std::intptr_t owner, const std::string& title) override
+    {
+        owners.push_back(owner);
+        titles.push_back(title);
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::intptr_t> owners;
+    Sequence titles;
+};
+
+// Records each sound into the trace, so it stands in order with the door frames.
+class RecordingSoundSink : public platform::SoundSink {
+public:
+    RecordingSoundSink() { platform::set_sound_sink(this); }
+    ~RecordingSoundSink() override { platform::set_sound_sink(nullptr); }
+    bool play(std::span<const std::uint8_t> wave) override
+    {
+        ++played;
+        platform::trace::record("sound " + std::to_string(wave.size()) + " bytes");
+        return true;
+    }
+    int played { 0 };
+};
+
+class TraceRecorder : public platform::trace::Recorder {
+public:
+    TraceRecorder() { platform::trace::set_recorder(this); }
+    ~TraceRecorder() override { platform::trace::set_recorder(nullptr); }
+    void record(const std::string& row) override { rows.push_back(row); }
+    Sequence rows;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// Small flat faces: the blank destination sign and the two door switch caps.
+#include <QImage>
+#include <QString>
+
+namespace assetgen {
+
+QImage blank_sign_picture();
+
+// A yellow switch cap 50 × 20 with `label` in black.
+QImage switch_face_picture(const QString& label);
+
+}
