@@ -30,8 +30,8 @@ done
 BUS_PID=$!
 
 MAIN_TITLE="ポルカ号　-　QK31T0207"
-wait_for 20 test -n "$(window_named "$MAIN_TITLE")" || fail "no main window titled $MAIN_TITLE"
-wait_for 10 test -n "$(window_named "設定パネル")" || fail "no settings panel"
+wait_for 20 window_shown "$MAIN_TITLE" || fail "no main window titled $MAIN_TITLE"
+wait_for 10 window_shown "設定パネル" || fail "no settings panel"
 MAIN=$(window_named "$MAIN_TITLE")
 PANEL=$(window_named "設定パネル")
 sleep 0.5
@@ -53,15 +53,15 @@ xprop -id "$MAIN" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && fail "the main 
 screenshot "$ARTIFACTS/e2e-startup.png"
 
 note "right click on the bare bus opens the signboard menu"
-before=$(xdotool search --onlyvisible --class QK31T0207 | wc -l)
+before=$(program_windows)
 click "$MAIN" 620 20 3
-wait_for 5 test "$(xdotool search --onlyvisible --class QK31T0207 | wc -l)" -gt "$before" || fail "no popup menu"
-menu=$(xdotool search --onlyvisible --class QK31T0207 | while read -r w; do
-  xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q POPUP_MENU && echo "$w"; done | head -1)
+wait_for 5 sh -c "[ \$(xdotool search --onlyvisible --class QK31T0207 | wc -l) -gt $before ]" || fail "no popup menu"
+menu=$(for w in $(xdotool search --onlyvisible --class QK31T0207); do
+  if xwininfo -id "$w" | grep -q "Override Redirect State: yes"; then echo "$w"; fi; done)
 [ -n "$menu" ] || fail "the new window is no popup menu"
 screenshot "$ARTIFACTS/e2e-menu.png"
 xdotool key Escape
-wait_for 5 test "$(xdotool search --onlyvisible --class QK31T0207 | wc -l)" -eq "$before" || fail "menu did not close"
+wait_for 5 sh -c "[ \$(xdotool search --onlyvisible --class QK31T0207 | wc -l) -eq $before ]" || fail "menu did not close"
 
 # The sign's place on the screen: Picture1 at 212, 37 of the main client, 52 x 32.
 SIGN_X=$((mx + 212 + 26))
@@ -70,12 +70,12 @@ sign_colour() { screenshot "$WORK/sign.png"; pixel "$WORK/sign.png" "$SIGN_X" "$
 
 note "the chooser points the sign at a folder; Down shows the next sign"
 click "$PANEL" 207 155 # 方向幕フォルダー
-wait_for 10 test -n "$(window_named "画像の位置")" || fail "no folder chooser"
+wait_for 10 window_shown "画像の位置" || fail "no folder chooser"
 CHOOSER=$(window_named "画像の位置")
 sleep 0.3
 xdotool type --delay 5 "$WORK/signs"
 click "$CHOOSER" 321 66 # OK
-wait_for 10 test -z "$(window_named "画像の位置")" || fail "chooser did not close"
+wait_for 10 window_gone "画像の位置" || fail "chooser did not close"
 click "$MAIN" 238 53 # the sign takes the focus
 xdotool key Down
 sleep 0.5

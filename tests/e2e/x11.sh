@@ -37,6 +37,10 @@ stop_x() {
 
 # The id of the visible window with this exact title.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+window_shown() { [ -n "$(window_named "$1")" ]; }
+window_gone() { [ -z "$(window_named "$1")" ]; }
+# The number of visible windows of the program (menus included).
+program_windows() { xdotool search --onlyvisible --class QK31T0207 2>/dev/null | wc -l; }
 
 # "left right top bottom" of the frame openbox draws around a window.
 frame_extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ','; }
@@ -50,7 +54,7 @@ screenshot() { import -window root "$1"; }
 
 # The colour of one screen pixel as "r,g,b" (0..255).
 pixel() {
-  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/.*srgb(\([0-9]*,[0-9]*,[0-9]*\)).*/\1/p'
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\).*/\1/p'
 }
 
 # click <window> <x> <y> [button]: a click at client pixel x, y of a window.
