@@ -23,7 +23,10 @@ namespace {
 constexpr int PathFileAccessError = 75;
 constexpr std::size_t MaxNames = std::numeric_limits<std::int16_t>::max();
 
-using Folder = std::unique_ptr<DIR, decltype(&::closedir)>;
+struct CloseFolder {
+    void operator()(DIR* folder) const { ::closedir(folder); }
+};
+using Folder = std::unique_ptr<DIR, CloseFolder>;
 
 [[noreturn]] void throw_folder_error(int error)
 {
@@ -49,7 +52,7 @@ QRegularExpression name_filter(const std::string& pattern)
 
 Folder open_folder(const std::string& path)
 {
-    Folder folder(::opendir(path.c_str()), &::closedir); // "" fails as a missing folder
+    Folder folder(::opendir(path.c_str())); // "" fails as a missing folder
     if (!folder)
         throw_folder_error(errno);
     return folder;

@@ -14,9 +14,18 @@ Image::Image(Container& container, std::string name, const Design& design)
 void Image::set_picture(const Picture& picture)
 {
     m_picture = picture;
+    m_stretched.reset();
     invalidate();
     if (!m_stretch && !picture.empty())
         move(left(), top(), to_twips(picture.width_px()), to_twips(picture.height_px()));
+}
+
+const QPixmap& Image::stretched_to(const QSize& size) const
+{
+    if (!m_stretched || m_stretched->size() != size)
+        m_stretched = std::make_shared<QPixmap>(
+            m_picture.pixmap()->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return *m_stretched;
 }
 
 void Image::paint(QPainter& painter) const
@@ -25,8 +34,8 @@ void Image::paint(QPainter& painter) const
     if (!pixmap)
         return;
     if (m_stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(pixel_rect(), *pixmap);
+        const QRect place = pixel_rect();
+        painter.drawPixmap(place.topLeft(), stretched_to(place.size()));
     } else {
         painter.drawPixmap(pixel_rect().topLeft(), *pixmap);
     }

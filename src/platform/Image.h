@@ -5,6 +5,10 @@
 #include "platform/Picture.h"
 
 #include <functional>
+#include <memory>
+
+class QPixmap;
+class QSize;
 
 namespace platform {
 
@@ -28,8 +32,12 @@ public:
     void mouse_clicked() const override { raise(on_click); }
 
 private:
+    const QPixmap& stretched_to(const QSize& size) const;
+
     Picture m_picture;
     bool m_stretch { false };
+    // A door moves a twip a frame, so its drawn size changes only every few frames.
+    mutable std::shared_ptr<QPixmap> m_stretched;
 };
 
 }

@@ -18,7 +18,10 @@ void LightweightControl::invalidate() const { container().invalidate(pixel_rect(
 
 void LightweightControl::geometry_changed(const QRect& old_pixels)
 {
-    container().invalidate(old_pixels.united(pixel_rect()));
+    // A change of less than a pixel changes nothing on the screen (a door moves a twip a
+    // frame, a pixel every fifteen).
+    if (old_pixels != pixel_rect())
+        container().invalidate(old_pixels.united(pixel_rect()));
 }
 
 void LightweightControl::visibility_changed() { invalidate(); }

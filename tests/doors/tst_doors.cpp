@@ -19,6 +19,20 @@ constexpr std::int16_t Speed = 3;
 bool is_frame_row(const std::string& row) { return row.rfind("pause", 0) == 0; }
 long frames(const Sequence& rows) { return std::count_if(rows.begin(), rows.end(), is_frame_row); }
 
+Sequence repaints(const Sequence& rows)
+{
+    Sequence found;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(found), [](auto& r) { return r.rfind("Form1 repaint", 0) == 0; });
+    return found;
+}
+
+// The row given and the `after` rows that follow it.
+Sequence around(const Sequence& rows, const std::string& row, std::size_t after)
+{
+    const auto at = std::find(rows.begin(), rows.end(), row);
+    return Sequence(at, at + std::min<std::ptrdiff_t>(after + 1, rows.end() - at));
+}
+
 Sequence head(const Sequence& rows, std::size_t n) { return Sequence(rows.begin(), rows.begin() + std::min(n, rows.size())); }
 Sequence tail(const Sequence& rows, std::size_t n)
 {
@@ -76,15 +90,23 @@ void DoorsTest::front_door_opens_frame_by_frame()
     const Sequence rows = movement.run([] { window<frmSet>().Check1.press(); });
     const Sequence first {
         "pause 3", // width 1095, as it was: nothing to move
-        "Image1(2) move 300 705 1094 2220", "Form1 repaint 20 47 73 148", "pause 3",
-        "Image1(2) move 300 705 1093 2220", "Form1 repaint 20 47 73 148", "pause 3",
+        "Image1(2) move 300 705 1094 2220", "pause 3", // less than a pixel: nothing to repaint
+        "Image1(2) move 300 705 1093 2220", "pause 3",
     };
-    const Sequence last {
-        "Image1(2) move 300 705 71 2220", "Form1 repaint 20 47 5 148", "pause 3",
-        "Image1(2) move 300 705 70 2220", "Form1 repaint 20 47 5 148", "pause 3",
-    };
+    const Sequence last { "Image1(2) move 300 705 71 2220", "pause 3", "Image1(2) move 300 705 70 2220", "pause 3" };
+    // The first frame whose right edge moves a pixel is on the screen before its pause.
+    const Sequence first_pixel { "Image1(2) move 300 705 1087 2220", "Form1 repaint 20 47 73 148", "pause 3" };
     COMPARE_SEQUENCE(first, head(rows, first.size()), "front door opening, first frames");
     COMPARE_SEQUENCE(last, tail(rows, last.size()), "front door opening, last frames");
+    COMPARE_SEQUENCE(first_pixel, around(rows, first_pixel[0], 2), "front door opening, first pixel");
+    const Sequence painted = repaints(rows);
+    const Sequence painted_ends { "Form1 repaint 20 47 73 148", "Form1 repaint 20 47 72 148", "Form1 repaint 20 47 71 148",
+                                  "Form1 repaint 20 47 7 148", "Form1 repaint 20 47 6 148" };
+    Sequence ends = head(painted, 3);
+    for (const auto& row : tail(painted, 2))
+        ends.push_back(row);
+    COMPARE_SEQUENCE(painted_ends, ends, "front door opening, repaints");
+    QCOMPARE(painted.size(), std::size_t(73 - 5)); // one for each pixel of width
     QCOMPARE(frames(rows), 1026);
     QCOMPARE(window<Form1>().Image1(2).width(), 70.f);
     QCOMPARE(m_sound.played, 0); // the front door is silent
@@ -95,11 +117,12 @@ void DoorsTest::front_door_closes_from_the_open_width()
     Movement movement;
     window<frmSet>().Check1.press();
     const Sequence rows = movement.run([] { window<frmSet>().Check1.press(); });
-    const Sequence first { "pause 3", "Image1(2) move 300 705 71 2220", "Form1 repaint 20 47 5 148", "pause 3" };
-    const Sequence last { "Image1(2) move 300 705 1095 2220", "Form1 repaint 20 47 73 148", "pause 3" };
+    const Sequence first { "pause 3", "Image1(2) move 300 705 71 2220", "pause 3" };
+    const Sequence last { "Image1(2) move 300 705 1095 2220", "pause 3" };
     COMPARE_SEQUENCE(first, head(rows, first.size()), "front door closing, first frames");
     COMPARE_SEQUENCE(last, tail(rows, last.size()), "front door closing, last frames");
     QCOMPARE(frames(rows), 1026);
+    QCOMPARE(repaints(rows).size(), std::size_t(68));
     QCOMPARE(m_sound.played, 0);
 }
 
@@ -134,12 +157,17 @@ void DoorsTest::middle_door_opens_in_mode_both_after_the_sound()
         "sound 17684 bytes", // played to its end before the first frame
         "pause 3",           // width 780: the leaves as they were
         "imgNakaorido(0) move 4260 705 779 2235", "imgNakaorido(1) move 5040 705 779 2235",
-        "imgNakaorido(1) move 5041 705 779 2235", "Form1 repaint 284 47 104 149", "pause 3",
+        "imgNakaorido(1) move 5041 705 779 2235", "pause 3",
     };
     const Sequence last {
         "imgNakaorido(0) move 4260 705 110 2235", "imgNakaorido(1) move 5709 705 110 2235",
-        "imgNakaorido(1) move 5710 705 110 2235", "Form1 repaint 284 47 104 149", "pause 3",
+        "imgNakaorido(1) move 5710 705 110 2235", "pause 3",
     };
+    // Both leaves move a pixel in the same frame; one repaint covers the doorway.
+    const Sequence first_pixel { "imgNakaorido(0) move 4260 705 772 2235", "imgNakaorido(1) move 5047 705 772 2235",
+                                 "imgNakaorido(1) move 5048 705 772 2235", "Form1 repaint 284 47 104 149", "pause 3" };
+    COMPARE_SEQUENCE(first_pixel, around(rows, first_pixel[0], 4), "middle door opening, first pixel");
+    QCOMPARE(repaints(rows).size(), std::size_t(52 - 7));
     COMPARE_SEQUENCE(first, head(rows, first.size()), "middle door opening, both leaves");
     COMPARE_SEQUENCE(last, tail(rows, last.size()), "middle door opening, last frame");
     QCOMPARE(frames(rows), 671);
@@ -163,8 +191,7 @@ void DoorsTest::middle_door_left_and_right_modes_move_one_leaf()
     panel.Option1(2).set_value(true);
     const Sequence right = movement.run([&] { panel.Check2.press(); });
     QVERIFY(std::none_of(right.begin(), right.end(), [](auto& r) { return r.rfind("imgNakaorido(0)", 0) == 0; }));
-    const Sequence last { "imgNakaorido(1) move 5709 705 110 2235", "imgNakaorido(1) move 5710 705 110 2235",
-                          "Form1 repaint 381 47 7 149", "pause 3" };
+    const Sequence last { "imgNakaorido(1) move 5709 705 110 2235", "imgNakaorido(1) move 5710 705 110 2235", "pause 3" };
     COMPARE_SEQUENCE(last, tail(right, last.size()), "right leaf alone");
     QCOMPARE(bus.imgNakaorido(0).width(), 780.f);
     QCOMPARE(frames(left), 671);
@@ -197,7 +224,7 @@ void DoorsTest::middle_door_closing_starts_at_the_open_width()
     const Sequence again = movement.run([] { window<Form1>().Check2_Click(); });
     const Sequence jump { "sound 17684 bytes", "imgNakaorido(0) move 4260 705 110 2235",
                           "imgNakaorido(1) move 5040 705 110 2235", "imgNakaorido(1) move 5710 705 110 2235",
-                          "Form1 repaint 284 47 104 149", "pause 3" };
+                          "Form1 repaint 284 47 104 149", "pause 3", "imgNakaorido(0) move 4260 705 111 2235" };
     COMPARE_SEQUENCE(jump, head(again, jump.size()), "closing a closed door");
     QCOMPARE(frames(again), 671);
 }
@@ -221,13 +248,13 @@ void DoorsTest::speed_is_read_at_every_step()
     Movement movement;
     frmSet& panel = window<frmSet>();
     Sequence pauses;
-    // Each repaint of the door changes the speed: the next pause must follow it.
+    // Each move of the door changes the speed: the next pause must follow it.
     class SpeedChanger : public TraceRecorder {
     public:
         explicit SpeedChanger(frmSet& panel) : m_panel(panel) { }
         void record(const std::string& row) override
         {
-            if (row.rfind("Form1 repaint", 0) == 0 && m_panel.HScroll1.value() < 10)
+            if (row.find(" move ") != std::string::npos && m_panel.HScroll1.value() < 10)
                 m_panel.HScroll1.set_value(static_cast<std::int16_t>(m_panel.HScroll1.value() + 1));
             if (row.rfind("pause", 0) == 0 && rows.size() < 4)
                 rows.push_back(row);
