@@ -138,28 +138,21 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
     m_owner->paint_surface(painter, event->rect());
 }
 
-void SurfaceWidget::mousePressEvent(QMouseEvent* event)
+bool SurfaceWidget::event(QEvent* event)
 {
-    if (m_owner)
-        m_owner->surface_mouse(*event);
-}
-
-void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_owner)
-        m_owner->surface_mouse(*event);
-}
-
-void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (m_owner)
-        m_owner->surface_mouse(*event);
-}
-
-void SurfaceWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_owner)
-        m_owner->surface_mouse(*event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        if (!m_owner)
+            break;
+        m_owner->surface_mouse(static_cast<QMouseEvent&>(*event));
+        return true;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 void SurfaceWidget::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 // The main window: its design, the start-up sequence, the popup menu and the end.
 #include "Fakes.h"
+#include "ProgramState.h"
 
 #include "app/Common.h"
 #include "app/Form1.h"
@@ -57,11 +58,7 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Common::HkPath = {};
-        Common::HkIndex = 0;
-    }
+    void init() { reset_program_state(); }
     void cleanup() { destroy_all_forms(); }
 
     void every_control_stands_at_its_design_place();

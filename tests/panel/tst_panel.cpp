@@ -1,5 +1,6 @@
 // The settings panel: its design, the keypad, the speed labels and the mode lock.
 #include "Fakes.h"
+#include "ProgramState.h"
 #include "SignFolder.h"
 
 #include "app/Common.h"
@@ -42,11 +43,7 @@ class PanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Common::HkPath = {};
-        Common::HkIndex = 0;
-    }
+    void init() { reset_program_state(); }
     void cleanup() { destroy_all_forms(); }
 
     void keypad_keys_stand_in_a_telephone_grid();

@@ -1,6 +1,7 @@
 // The folder chooser: OK, Cancel, the close box, browsing, and asking again for a folder
 // that does not exist.
 #include "Fakes.h"
+#include "ProgramState.h"
 #include "SignFolder.h"
 
 #include "app/Common.h"
@@ -69,8 +70,7 @@ class ChooserTest : public QObject {
 private slots:
     void init()
     {
-        Common::HkPath = {};
-        Common::HkIndex = 0;
+        reset_program_state();
         m_boxes.shown.clear();
         m_picker.titles.clear();
         m_picker.owners.clear();

@@ -1,5 +1,6 @@
 // The destination sign: its list of files, the arrow keys, the focus and the path rule.
 #include "Fakes.h"
+#include "ProgramState.h"
 #include "SignFolder.h"
 
 #include "app/Common.h"
@@ -50,11 +51,7 @@ class SignTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Common::HkPath = {};
-        Common::HkIndex = 0;
-    }
+    void init() { reset_program_state(); }
     void cleanup() { destroy_all_forms(); }
 
     void list_holds_only_sign_files_in_name_order();
