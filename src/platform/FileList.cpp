@@ -20,7 +20,6 @@ namespace platform {
 
 namespace {
 
-constexpr int PathFileAccessError = 75;
 constexpr std::size_t MaxNames = std::numeric_limits<std::int16_t>::max();
 
 struct CloseFolder {
@@ -32,7 +31,7 @@ using Folder = std::unique_ptr<DIR, CloseFolder>;
 {
     if (error == ENOENT || error == ENOTDIR)
         throw RuntimeError(err::PathNotFound, "Path not found");
-    throw RuntimeError(PathFileAccessError, std::generic_category().message(error));
+    throw RuntimeError(err::PathFileAccessError, std::generic_category().message(error));
 }
 
 // All the patterns as one expression, so that each name is tried once. Spaces around a

@@ -27,7 +27,7 @@ std::vector<std::uint8_t> LoadResData(int id, std::string_view type)
             return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
         }
     }
-    throw RuntimeError(err::FileNotFound, "resource not found");
+    throw RuntimeError(err::ResourceNotFound, "Resource with identifier '" + std::to_string(id) + "' not found");
 }
 
 std::string asset_path(std::string_view file)

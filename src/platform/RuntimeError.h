@@ -20,6 +20,8 @@ private:
 namespace err {
 inline constexpr int FileNotFound = 53;
 inline constexpr int PathNotFound = 76;
+inline constexpr int PathFileAccessError = 75;
+inline constexpr int ResourceNotFound = 326;
 inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int ControlArrayElementMissing = 340;
 inline constexpr int InvalidPicture = 481;

@@ -245,4 +245,4 @@ void WaveImageTest::stays_inside_cut_and_damaged_images()
 }
 
 QTEST_APPLESS_MAIN(WaveImageTest)
-#include "test_wave_image.moc"
+#include "tst_wave_image.moc"

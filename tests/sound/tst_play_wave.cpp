@@ -125,7 +125,7 @@ void PlayWaveTest::resources_other_than_waves_are_missing()
             platform::LoadResData(id, type);
             QFAIL(qPrintable(QString("resource %1 %2 was found").arg(type).arg(id)));
         } catch (const platform::RuntimeError& error) {
-            QCOMPARE(error.number(), platform::err::FileNotFound);
+            QCOMPARE(error.number(), platform::err::ResourceNotFound);
         }
     }
 }
@@ -149,4 +149,4 @@ void PlayWaveTest::sndPlaySound_takes_memory_images_only()
 }
 
 QTEST_APPLESS_MAIN(PlayWaveTest)
-#include "test_play_wave.moc"
+#include "tst_play_wave.moc"
