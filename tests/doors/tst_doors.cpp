@@ -7,6 +7,7 @@
 #include "dialogs/frmSet.h"
 #include "platform/Forms.h"
 
+#include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
 
@@ -79,6 +80,7 @@ private slots:
     void middle_door_opening_at_or_below_the_open_width();
     void speed_is_read_at_every_step();
     void speed_change_does_not_move_a_door();
+    void a_click_during_a_movement_waits_for_its_end();
 
 private:
     RecordingSoundSink m_sound;
@@ -272,6 +274,44 @@ void DoorsTest::speed_change_does_not_move_a_door()
     const Sequence rows = movement.run([&] { panel.HScroll2.set_value(20000); });
     COMPARE_SEQUENCE(NothingHappened, rows, "a new middle door speed");
     QCOMPARE(panel.lblNakaSpeed.caption(), std::string("20000"));
+}
+
+void DoorsTest::a_click_during_a_movement_waits_for_its_end()
+{
+    Movement movement;
+    frmSet& panel = window<frmSet>();
+    // The user clicks the switch again while the door is still opening: the click waits in
+    // the queue, and the door closes only once it has opened all the way.
+    class ClickOnFirstFrame : public TraceRecorder {
+    public:
+        explicit ClickOnFirstFrame(QWidget& target) : m_target(target) { }
+        void record(const std::string& row) override
+        {
+            TraceRecorder::record(row);
+            if (!is_frame_row(row) || m_clicked)
+                return;
+            m_clicked = true;
+            const QPointF centre = QRectF(m_target.rect()).center();
+            for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease })
+                QCoreApplication::postEvent(&m_target,
+                    new QMouseEvent(type, centre, m_target.mapToGlobal(centre), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+        }
+
+    private:
+        QWidget& m_target;
+        bool m_clicked { false };
+    } recorder(panel.Check1.widget());
+    panel.Show();
+    panel.Check1.press();
+    QCOMPARE(frames(recorder.rows), 1026);
+    QCOMPARE(window<Form1>().Image1(2).width(), 70.f);
+    QCOMPARE(panel.Check1.value(), 1);
+
+    QCoreApplication::processEvents();
+    QCOMPARE(panel.Check1.value(), 0);
+    QCOMPARE(frames(recorder.rows), 2 * 1026);
+    QCOMPARE(window<Form1>().Image1(2).width(), 1095.f);
 }
 
 QTEST_MAIN(DoorsTest)
