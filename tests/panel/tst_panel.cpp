@@ -15,27 +15,18 @@ using namespace platform;
 namespace {
 
 // Presses keypad keys by caption: "0".."9", "C", "設定".
-void keys(frmSet& panel, std::initializer_list<const char*> captions)
+void press(frmSet& panel, const QStringList& captions)
 {
-    for (const char* caption : captions) {
-        const std::string wanted = caption;
-        std::int16_t index = wanted == "C" ? 10 : wanted == "設定" ? 11 : static_cast<std::int16_t>(std::stoi(wanted));
-        QCOMPARE(panel.Command2(index).caption(), wanted);
-        panel.Command2(index).press();
-    }
+    for (const QString& caption : captions)
+        panel.Command2(caption == "C" ? 10 : caption == "設定" ? 11 : caption.toShort()).press();
 }
 
-struct Key {
-    std::int16_t index;
-    TwipsRect rect;
-};
-
-const Key KeypadDesign[] = {
-    { 7, { 75, 600, 510, 390 } },   { 8, { 570, 600, 510, 390 } },   { 9, { 1065, 600, 510, 390 } },
-    { 4, { 75, 990, 510, 390 } },   { 5, { 570, 990, 510, 390 } },   { 6, { 1065, 990, 510, 390 } },
-    { 1, { 75, 1380, 510, 390 } },  { 2, { 570, 1380, 510, 390 } },  { 3, { 1065, 1380, 510, 390 } },
-    { 0, { 75, 1770, 510, 390 } },  { 10, { 570, 1770, 510, 390 } }, { 11, { 1065, 1770, 510, 390 } },
-};
+// Which middle-door modes are chosen, one digit for each of both, left, right.
+std::string modes(frmSet& panel)
+{
+    const auto chosen = [&](std::int16_t index) { return panel.Option1(index).value() ? '1' : '0'; };
+    return { chosen(0), chosen(1), chosen(2) };
+}
 
 }
 
@@ -48,12 +39,9 @@ private slots:
 
     void keypad_keys_stand_in_a_telephone_grid();
     void design_values_of_a_fresh_panel();
-    void display_takes_six_digits_at_most();
-    void clear_empties_the_display();
-    void set_shows_the_sign_of_the_number_data();
-    void set_shows_the_sign_of_the_number();
-    void set_applies_the_path_rule_even_when_it_fails();
-    void set_with_a_missing_folder_joins_the_old_list();
+    void keys_show_the_sign_of_the_number_data();
+    void keys_show_the_sign_of_the_number();
+    void set_in_an_unlisted_folder_fails_silently();
     void speed_labels_follow_only_real_changes();
     void middle_switch_locks_the_mode();
 
@@ -65,106 +53,92 @@ private:
 void PanelTest::keypad_keys_stand_in_a_telephone_grid()
 {
     frmSet& panel = window<frmSet>();
-    for (const Key& key : KeypadDesign) {
-        const CommandButton& button = panel.Command2(key.index);
-        QVERIFY2(button.left() == key.rect.left && button.top() == key.rect.top && button.width() == key.rect.width
-                     && button.height() == key.rect.height,
-                 button.caption().c_str());
-        QCOMPARE(&button.container(), static_cast<Container*>(&panel.Frame1));
-        QCOMPARE(button.tab_index(), std::int16_t(key.index + 1));
+    Sequence keys;
+    for (std::int16_t index : { 7, 8, 9, 4, 5, 6, 1, 2, 3, 0, 10, 11 }) {
+        const CommandButton& key = panel.Command2(index);
+        const char* frame = &key.container() == &panel.Frame1 ? "" : " outside the keypad frame";
+        keys.push_back(QString("%1 %2 %3 %4 %5 tab %6%7").arg(key.caption().c_str()).arg(key.left()).arg(key.top())
+                           .arg(key.width()).arg(key.height()).arg(key.tab_index()).arg(frame).toStdString());
     }
-    QCOMPARE(panel.Command2(10).caption(), std::string("C"));
-    QCOMPARE(panel.Command2(11).caption(), std::string("設定"));
+    const Sequence expected {
+        "7 75 600 510 390 tab 8",    "8 570 600 510 390 tab 9",    "9 1065 600 510 390 tab 10",
+        "4 75 990 510 390 tab 5",    "5 570 990 510 390 tab 6",    "6 1065 990 510 390 tab 7",
+        "1 75 1380 510 390 tab 2",   "2 570 1380 510 390 tab 3",   "3 1065 1380 510 390 tab 4",
+        "0 75 1770 510 390 tab 1",   "C 570 1770 510 390 tab 11",  "設定 1065 1770 510 390 tab 12",
+    };
+    COMPARE_SEQUENCE(expected, keys, "keypad keys");
 }
 
 void PanelTest::design_values_of_a_fresh_panel()
 {
     frmSet& panel = window<frmSet>();
-    QCOMPARE(panel.caption(), std::string("設定パネル"));
-    QCOMPARE(panel.back_color(), RGB(64, 64, 64));
-    QCOMPARE(panel.Check1.value(), 0);
-    QCOMPARE(panel.Check2.value(), 0);
-    QCOMPARE(panel.HScroll1.value(), 6000);
-    QCOMPARE(panel.HScroll2.value(), 10000);
-    QCOMPARE(panel.HScroll1.min(), 1);
-    QCOMPARE(panel.HScroll1.max(), 30000);
-    QCOMPARE(panel.lblMaeSpeed.caption(), std::string("0"));
-    QCOMPARE(panel.lblNakaSpeed.caption(), std::string("0"));
-    QCOMPARE(panel.Label1.caption(), std::string());
-    QCOMPARE(panel.Label1.font().name, std::string("ＭＳ ゴシック"));
-    QCOMPARE(panel.Frame2.caption(), std::string("中扉動作"));
-    QVERIFY(panel.Option1(0).value());
-    QVERIFY(!window_exists<Form1>()); // a panel on its own does not bring up the bus
+    const auto speed = [](const HScrollBar& bar, const Label& label) {
+        return QString("%1 in %2..%3 shown as %4").arg(bar.value()).arg(bar.min()).arg(bar.max())
+            .arg(label.caption().c_str()).toStdString();
+    };
+    const Sequence seen {
+        QString("%1 %2 x %3").arg(panel.caption().c_str()).arg(panel.scale_width()).arg(panel.scale_height()).toStdString()
+            + (panel.back_color() == RGB(64, 64, 64) ? " on dark grey" : " on another colour"),
+        "switches " + std::to_string(panel.Check1.value()) + std::to_string(panel.Check2.value()),
+        "front " + speed(panel.HScroll1, panel.lblMaeSpeed),
+        "middle " + speed(panel.HScroll2, panel.lblNakaSpeed),
+        "display '" + panel.Label1.caption() + "' in " + panel.Label1.font().name,
+        panel.Frame2.caption() + " " + modes(panel),
+        window_exists<Form1>() ? "bus brought up" : "no bus", // a panel on its own does not bring it up
+    };
+    const Sequence expected { "設定パネル 3945 x 2565 on dark grey", "switches 00", "front 6000 in 1..30000 shown as 0",
+                              "middle 10000 in 1..30000 shown as 0", "display '' in ＭＳ ゴシック", "中扉動作 100",
+                              "no bus" };
+    COMPARE_SEQUENCE(expected, seen, "fresh panel");
 }
 
-void PanelTest::display_takes_six_digits_at_most()
+void PanelTest::keys_show_the_sign_of_the_number_data()
 {
-    frmSet& panel = window<frmSet>();
-    keys(panel, { "1", "2", "3", "4", "5", "6", "7" });
-    QCOMPARE(panel.Label1.caption(), std::string("123456"));
-    keys(panel, { "C", "0", "0", "7" });
-    QCOMPARE(panel.Label1.caption(), std::string("007"));
-}
-
-void PanelTest::clear_empties_the_display()
-{
-    frmSet& panel = window<frmSet>();
-    keys(panel, { "4", "2", "C" });
-    QCOMPARE(panel.Label1.caption(), std::string());
-}
-
-void PanelTest::set_shows_the_sign_of_the_number_data()
-{
+    // Ten signs are listed; -1 is the blank sign the bus starts with.
     QTest::addColumn<QStringList>("pressed");
+    QTest::addColumn<QString>("display");
     QTest::addColumn<int>("shown");
-    QTest::newRow("empty display shows the first") << QStringList {} << 0;
-    QTest::newRow("leading zeros") << QStringList { "0", "0", "7" } << 7;
-    QTest::newRow("the last") << QStringList { "9" } << 9;
-    QTest::newRow("beyond the list") << QStringList { "1", "0" } << -1;
-    QTest::newRow("above 32767") << QStringList { "9", "9", "9", "9", "9" } << -1;
-    QTest::newRow("32767 itself, beyond the list") << QStringList { "3", "2", "7", "6", "7" } << -1;
+    QTest::newRow("six digits at most") << QStringList { "1", "2", "3", "4", "5", "6", "7" } << "123456" << -1;
+    QTest::newRow("C clears") << QStringList { "4", "2", "C" } << "" << -1;
+    QTest::newRow("leading zeros, after a clear")
+        << QStringList { "1", "2", "3", "4", "5", "6", "C", "0", "0", "7", "設定" } << "007" << 7;
+    QTest::newRow("empty display shows the first") << QStringList { "設定" } << "" << 0;
+    QTest::newRow("the last") << QStringList { "9", "設定" } << "9" << 9;
+    QTest::newRow("beyond the list") << QStringList { "1", "0", "設定" } << "10" << -1;
+    // 65541 would wrap round to sign 5 in sixteen bits.
+    QTest::newRow("above 32767") << QStringList { "6", "5", "5", "4", "1", "設定" } << "65541" << -1;
 }
 
-void PanelTest::set_shows_the_sign_of_the_number()
+void PanelTest::keys_show_the_sign_of_the_number()
 {
     QFETCH(QStringList, pressed);
+    QFETCH(QString, display);
     QFETCH(int, shown);
     SignFolder folder(10);
     Form1& bus = window<Form1>();
     Common::HkPath[0] = folder.path();
     bus.picDir();
     frmSet& panel = window<frmSet>();
-    for (const QString& digit : pressed)
-        panel.Command2(static_cast<std::int16_t>(digit.toInt())).press();
-    const std::string display = panel.Label1.caption();
-    panel.Command2(11).press();
+    press(panel, pressed);
+    QCOMPARE(QString::fromStdString(panel.Label1.caption()), display); // 設定 leaves the number on the display
     QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), shown);
-    QCOMPARE(panel.Label1.caption(), display); // the number stays on the display
-    QCOMPARE(Common::HkIndex, 0);
+    QCOMPARE(Common::HkIndex, 0); // the arrow keys' place is not the keypad's
     QVERIFY(m_boxes.shown.empty());
 }
 
-void PanelTest::set_applies_the_path_rule_even_when_it_fails()
-{
-    frmSet& panel = window<frmSet>();
-    Common::HkPath[0] = "";
-    keys(panel, { "9", "設定" });
-    QCOMPARE(Common::HkPath[0], std::string("/"));
-    Common::HkPath[0] = "/no/such/folder";
-    keys(panel, { "設定" });
-    QCOMPARE(Common::HkPath[0], std::string("/no/such/folder/"));
-    QVERIFY(m_boxes.shown.empty());
-}
-
-void PanelTest::set_with_a_missing_folder_joins_the_old_list()
+void PanelTest::set_in_an_unlisted_folder_fails_silently()
 {
     SignFolder folder(3);
     Form1& bus = window<Form1>();
     Common::HkPath[0] = folder.path();
     bus.picDir();
-    Common::HkPath[0] = "/no/such/folder"; // stored by the chooser, never listed
-    keys(window<frmSet>(), { "1", "設定" });
-    QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), -1);
+    for (auto [stored, applied] : { std::pair { "", "/" }, std::pair { "/no/such/folder", "/no/such/folder/" } }) {
+        Common::HkPath[0] = stored; // stored by the chooser, never listed
+        press(window<frmSet>(), { "1", "設定" });
+        QCOMPARE(Common::HkPath[0], std::string(applied)); // the "/" rule holds though nothing shows
+        QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), -1); // the old list's name, looked for in this folder
+    }
+    QVERIFY(m_boxes.shown.empty());
 }
 
 void PanelTest::speed_labels_follow_only_real_changes()
@@ -172,39 +146,35 @@ void PanelTest::speed_labels_follow_only_real_changes()
     window<Form1>();
     window<frmSet>().surface().close();
     frmSet& panel = window<frmSet>(); // afresh, with its design values
-    panel.HScroll1.set_value(6000);   // its design value: no change
+    const auto labels = [&] { return panel.lblMaeSpeed.caption() + " " + panel.lblNakaSpeed.caption(); };
+    panel.HScroll1.set_value(6000); // its design values: no change
     panel.HScroll2.set_value(10000);
-    QCOMPARE(panel.lblMaeSpeed.caption(), std::string("0"));
-    QCOMPARE(panel.lblNakaSpeed.caption(), std::string("0"));
+    const std::string unchanged = labels();
     panel.HScroll1.set_value(1);
     panel.HScroll2.set_value(30000);
-    QCOMPARE(panel.lblMaeSpeed.caption(), std::string("1"));
-    QCOMPARE(panel.lblNakaSpeed.caption(), std::string("30000"));
+    COMPARE_SEQUENCE((Sequence { "0 0", "1 30000" }), (Sequence { unchanged, labels() }), "speed labels");
 }
 
 void PanelTest::middle_switch_locks_the_mode()
 {
     window<Form1>();
     frmSet& panel = window<frmSet>();
-    panel.HScroll1.set_value(1);
+    panel.HScroll1.set_value(1); // doors that move at once
     panel.HScroll2.set_value(1);
     panel.Show();
     Sequence states;
-    const auto note = [&](const char* what) {
-        states.push_back(std::string(what) + ": mode " + (panel.Frame2.enabled() ? "free" : "locked"));
+    const auto press_and_note = [&](auto& control, const char* what) {
+        control.press();
+        states.push_back(std::string(what) + ": mode " + (panel.Frame2.enabled() ? "free " : "locked ") + modes(panel));
     };
-    panel.Check1.press();
-    note("front open");
-    panel.Check2.press();
-    note("middle open");
-    panel.Option1(1).press(); // cannot be operated now
-    note(panel.Option1(1).value() ? "left chosen" : "left refused");
-    panel.Check2.press();
-    note("middle closed");
-    panel.Option1(1).press();
-    note(panel.Option1(1).value() ? "left chosen" : "left refused");
-    const Sequence expected { "front open: mode free", "middle open: mode locked", "left refused: mode locked",
-                              "middle closed: mode free", "left chosen: mode free" };
+    press_and_note(panel.Check1, "front open");
+    press_and_note(panel.Check2, "middle open");
+    press_and_note(panel.Option1(1), "left pressed"); // cannot be operated now
+    press_and_note(panel.Check2, "middle closed");
+    press_and_note(panel.Option1(1), "left pressed");
+    const Sequence expected { "front open: mode free 100", "middle open: mode locked 100",
+                              "left pressed: mode locked 100", "middle closed: mode free 100",
+                              "left pressed: mode free 010" };
     COMPARE_SEQUENCE(expected, states, "switches and the mode");
 }
 

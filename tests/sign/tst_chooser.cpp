@@ -12,55 +12,41 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <queue>
 
 using namespace platform;
 
 namespace {
 
-// Each time a chooser opens, the next step runs inside its modal loop; "opened <text>"
-// is logged first.
+const std::string NotFound = "ポルカ号: 指定したパスが見つかりません。再度指定しなおしてください。";
+
+void cancel(frmBrowseDir& chooser) { chooser.Command2(1).press(); }
+
+// The first chooser to open runs the step inside its modal loop; any later one is
+// cancelled, so that asking once too often shows in the log instead of hanging the test.
+// Each opening is logged as "opened <its text>".
 class ChooserScript {
 public:
-    using Step = std::function<void(frmBrowseDir&)>;
-    explicit ChooserScript(std::vector<Step> steps)
-    {
-        for (auto& step : steps)
-            m_steps.push(std::move(step));
-        poll();
-    }
+    explicit ChooserScript(std::function<void(frmBrowseDir&)> first) : m_next(std::move(first)) { poll(); }
     Sequence log;
 
 private:
     void poll()
     {
-        QTimer::singleShot(10, [this] {
-            if (window_exists<frmBrowseDir>() && window<frmBrowseDir>().visible() && m_open != &window<frmBrowseDir>()) {
-                frmBrowseDir& chooser = window<frmBrowseDir>();
-                m_open = &chooser;
-                log.push_back("opened " + chooser.Text1.text());
-                if (!m_steps.empty()) {
-                    Step step = std::move(m_steps.front());
-                    m_steps.pop();
-                    step(chooser);
-                }
-            } else if (!window_exists<frmBrowseDir>()) {
-                m_open = nullptr;
+        QTimer::singleShot(10, &m_alive, [this] { // the polling ends with the script
+            if (window_exists<frmBrowseDir>() && window<frmBrowseDir>().visible()) {
+                log.push_back("opened " + window<frmBrowseDir>().Text1.text());
+                std::exchange(m_next, cancel)(window<frmBrowseDir>());
             }
-            if (!m_steps.empty())
-                poll();
+            poll();
         });
     }
-    std::queue<Step> m_steps;
-    const frmBrowseDir* m_open { nullptr };
+    std::function<void(frmBrowseDir&)> m_next;
+    QObject m_alive;
 };
-
-void type(frmBrowseDir& chooser, const std::string& text) { chooser.Text1.set_text(text); }
-void ok(frmBrowseDir& chooser) { chooser.Command2(0).press(); }
-void cancel(frmBrowseDir& chooser) { chooser.Command2(1).press(); }
 
 }
 
@@ -68,131 +54,115 @@ class ChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        reset_program_state();
-        m_boxes.shown.clear();
-        m_picker.titles.clear();
-        m_picker.owners.clear();
-    }
-    void cleanup()
-    {
-        destroy_all_forms();
-        QVERIFY(!QApplication::activeModalWidget());
-    }
+    void init() { reset_program_state(); m_boxes.shown.clear(); }
+    void cleanup() { destroy_all_forms(); QVERIFY(!QApplication::activeModalWidget()); }
 
     void design_of_the_chooser();
-    void ok_stores_the_text_unchanged_and_points_the_list_at_it();
-    void cancel_and_close_box_change_nothing();
+    void closing_the_chooser_data();
+    void closing_the_chooser();
     void browsing_fills_the_text_as_returned();
-    void cancelled_browse_leaves_the_text();
-    void enter_does_not_press_ok_and_alt_b_browses();
-    void missing_folder_brings_the_chooser_back_with_the_rejected_path();
+    void enter_and_esc_do_nothing_and_alt_b_browses();
 
 private:
-    RecordingMessageBoxes m_boxes;
-    ScriptedFolderPicker m_picker;
+    RecordingMessageBoxes m_boxes; // also keeps an unexpected message from waiting for a click
     RecordingSoundSink m_sound;
 };
 
 void ChooserTest::design_of_the_chooser()
 {
-    frmBrowseDir& chooser = window<frmBrowseDir>();
-    QCOMPARE(chooser.caption(), std::string("画像の位置"));
-    QCOMPARE(chooser.scale_width(), 6900.f);
-    QCOMPARE(chooser.scale_height(), 1215.f);
-    QCOMPARE(chooser.Label2.caption(), std::string("方向幕のあるフォルダを指定してください"));
-    QCOMPARE(chooser.Label1.caption(), std::string("位置："));
-    QCOMPARE(chooser.Command1.caption(), std::string("参照(&B)..."));
-    QCOMPARE(chooser.Command2(0).caption(), std::string("OK"));
-    QCOMPARE(chooser.Command2(1).caption(), std::string("キャンセル"));
-    QCOMPARE(chooser.Text1.left(), 555.f);
-    QCOMPARE(chooser.Text1.width(), 5070.f);
+    frmBrowseDir& c = window<frmBrowseDir>();
+    const Sequence captions { c.caption(), c.Label2.caption(), c.Label1.caption(),
+                              c.Command1.caption(), c.Command2(0).caption(), c.Command2(1).caption() };
+    const Sequence expected { "画像の位置", "方向幕のあるフォルダを指定してください", "位置：", "参照(&B)...", "OK", "キャンセル" };
+    COMPARE_SEQUENCE(expected, captions, "captions of the form, Label2, Label1, browse, OK and Cancel");
+    QCOMPARE(QSizeF(c.scale_width(), c.scale_height()), QSizeF(6900, 1215));
+    QCOMPARE(QRectF(c.Text1.left(), c.Text1.top(), c.Text1.width(), c.Text1.height()), QRectF(555, 405, 5070, 300));
 }
 
-void ChooserTest::ok_stores_the_text_unchanged_and_points_the_list_at_it()
+void ChooserTest::closing_the_chooser_data()
 {
-    SignFolder folder(2);
-    Common::HkPath[0] = "/old";
-    const std::string typed = folder.path() + " "; // a trailing blank is kept: no such folder
-    ChooserScript script({ [&](frmBrowseDir& c) { type(c, folder.path()); ok(c); } });
+    // The chooser opens on a listed folder of 3 signs; another of 2 signs is typed, with `typed` after it.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("closed_by");
+    QTest::addColumn<bool>("stored"); // the typed text, unchanged, becomes the sign folder
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<bool>("asked_again"); // with the message, on the rejected text
+
+    QTest::newRow("OK lists the folder") << "" << "OK" << true << 2 << false;
+    QTest::newRow("OK keeps a trailing blank") << " " << "OK" << true << 3 << true;
+    QTest::newRow("OK with a missing folder") << "/no/such/signs" << "OK" << true << 3 << true;
+    QTest::newRow("Cancel") << "" << "Cancel" << false << 3 << false;
+    QTest::newRow("close box") << "" << "close box" << false << 3 << false;
+}
+
+void ChooserTest::closing_the_chooser()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, closed_by);
+    QFETCH(bool, stored);
+    QFETCH(int, listed);
+    QFETCH(bool, asked_again);
+    const SignFolder old_signs(3), new_signs(2);
+    const std::string text = new_signs.path() + typed.toStdString();
+    Common::HkPath[0] = old_signs.path();
+    window<Form1>().picDir();
+    ChooserScript script([&](frmBrowseDir& c) {
+        c.Text1.set_text(text);
+        if (closed_by == "close box")
+            c.surface().close();
+        else
+            c.Command2(closed_by == "OK" ? 0 : 1).press();
+    });
     window<frmSet>().Command1.press();
-    QCOMPARE(Common::HkPath[0], folder.path());
-    QCOMPARE(window<Form1>().File1.list_count(), 2);
+    QCOMPARE(Common::HkPath[0], stored ? text : old_signs.path());
+    QCOMPARE(window<Form1>().File1.list_count(), listed);
     QVERIFY(!window_exists<frmBrowseDir>());
-
-    ChooserScript blank({ [&](frmBrowseDir& c) { type(c, typed); ok(c); }, cancel });
-    window<Form1>().MnuEditHkPic_Click();
-    QCOMPARE(Common::HkPath[0], typed);
-    COMPARE_SEQUENCE((Sequence { "opened " + folder.path(), "opened " + typed }), blank.log, "a trailing blank");
-}
-
-void ChooserTest::cancel_and_close_box_change_nothing()
-{
-    Common::HkPath[0] = "/kept";
-    ChooserScript script({ [](frmBrowseDir& c) { type(c, "/elsewhere"); cancel(c); },
-                           [](frmBrowseDir& c) { type(c, "/elsewhere"); c.surface().close(); } });
-    window<Form1>().MnuEditHkPic_Click();
-    window<Form1>().MnuEditHkPic_Click();
-    QCOMPARE(Common::HkPath[0], std::string("/kept"));
-    COMPARE_SEQUENCE((Sequence { "opened /kept", "opened /kept" }), script.log, "cancel, then the close box");
-    QVERIFY(m_boxes.shown.empty());
+    Sequence opened { "opened " + old_signs.path() };
+    if (asked_again)
+        opened.push_back("opened " + text);
+    COMPARE_SEQUENCE(opened, script.log, "choosers opened");
+    COMPARE_SEQUENCE(asked_again ? Sequence { NotFound } : NothingHappened, m_boxes.shown, "messages");
 }
 
 void ChooserTest::browsing_fills_the_text_as_returned()
 {
-    m_picker.answers = { std::string("/srv/Signs/Set1") };
-    frmBrowseDir& chooser = window<frmBrowseDir>();
-    chooser.Command1.press();
-    QCOMPARE(chooser.Text1.text(), std::string("/srv/Signs/Set1")); // letter case kept
-    COMPARE_SEQUENCE(Sequence { "方向幕のあるフォルダを選択してください" }, m_picker.titles, "the browse dialog's title");
-    QCOMPARE(m_picker.owners.at(0), window<Form1>().hWnd()); // owned by the main window
-}
-
-void ChooserTest::cancelled_browse_leaves_the_text()
-{
-    m_picker.answers = { std::nullopt };
+    ScriptedFolderPicker picker;
+    picker.answers = { std::string("/srv/Signs/Set1"), std::nullopt }; // a folder chosen, then a browse cancelled
     frmBrowseDir& chooser = window<frmBrowseDir>();
     chooser.Text1.set_text("/as/before");
-    chooser.Command1.press();
-    QCOMPARE(chooser.Text1.text(), std::string("/as/before"));
+    Sequence texts;
+    for (int i = 0; i < 2; ++i) {
+        chooser.Command1.press();
+        texts.push_back(chooser.Text1.text());
+    }
+    COMPARE_SEQUENCE((Sequence { "/srv/Signs/Set1", "/srv/Signs/Set1" }), texts, "letter case kept, then left alone");
+    const std::string title = "方向幕のあるフォルダを選択してください";
+    COMPARE_SEQUENCE((Sequence { title, title }), picker.titles, "the browse dialog's title");
+    QVERIFY(picker.owners == std::vector<std::intptr_t>(2, window<Form1>().hWnd())); // owned by the main window
 }
 
-void ChooserTest::enter_does_not_press_ok_and_alt_b_browses()
+void ChooserTest::enter_and_esc_do_nothing_and_alt_b_browses()
 {
+    ScriptedFolderPicker picker;
     Common::HkPath[0] = "/kept";
-    std::size_t browsed = 0;
-    ChooserScript script({ [this, &browsed](frmBrowseDir& c) {
-        auto* edit = qobject_cast<QLineEdit*>(&c.Text1.widget());
+    Sequence after_keys;
+    ChooserScript script([&](frmBrowseDir& c) {
+        QPointer<QLineEdit> edit = qobject_cast<QLineEdit*>(&c.Text1.widget());
         edit->setText("/typed");
-        const bool active = QTest::qWaitForWindowActive(&c.surface());
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_Escape);
-        const bool still_open = c.visible();
-        QTest::keyClick(edit, Qt::Key_B, Qt::AltModifier);
-        QTest::qWait(300); // an access key presses its button after a short animation
-        browsed = m_picker.titles.size();
+        QVERIFY(QTest::qWaitForWindowActive(&c.surface()));
+        for (const auto& [key, modifier, name] : { std::tuple { Qt::Key_Return, Qt::NoModifier, "Enter" },
+                                                   { Qt::Key_Escape, Qt::NoModifier, "Esc" },
+                                                   { Qt::Key_B, Qt::AltModifier, "Alt+B" } }) {
+            QTest::keyClick(edit, key, modifier);
+            QTest::qWait(300); // an access key presses its button after a short animation
+            QVERIFY2(edit && c.visible(), name);
+            after_keys.push_back(std::string(name) + ": browsed " + std::to_string(picker.titles.size()));
+        }
         cancel(c);
-        QVERIFY(active);
-        QVERIFY(still_open);
-    } });
+    });
     window<Form1>().MnuEditHkPic_Click();
-    QCOMPARE(browsed, std::size_t(1));
+    COMPARE_SEQUENCE((Sequence { "Enter: browsed 0", "Esc: browsed 0", "Alt+B: browsed 1" }), after_keys, "keys in the text");
     QCOMPARE(Common::HkPath[0], std::string("/kept"));
-}
-
-void ChooserTest::missing_folder_brings_the_chooser_back_with_the_rejected_path()
-{
-    SignFolder folder(2);
-    Common::HkPath[0] = folder.path();
-    window<Form1>().picDir();
-    ChooserScript script({ [](frmBrowseDir& c) { type(c, "/no/such/signs"); ok(c); }, cancel });
-    window<frmSet>().Command1.press();
-    const Sequence expected { "opened " + folder.path(), "opened /no/such/signs" };
-    COMPARE_SEQUENCE(expected, script.log, "OK with a folder that does not exist, then Cancel");
-    COMPARE_SEQUENCE(Sequence { "ポルカ号: 指定したパスが見つかりません。再度指定しなおしてください。" }, m_boxes.shown, "the message");
-    QCOMPARE(Common::HkPath[0], std::string("/no/such/signs"));
-    QCOMPARE(window<Form1>().File1.list_count(), 2); // the list keeps the old folder
 }
 
 QTEST_MAIN(ChooserTest)

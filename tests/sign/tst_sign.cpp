@@ -5,36 +5,61 @@
 
 #include "app/Common.h"
 #include "app/Form1.h"
-#include "dialogs/frmBrowseDir.h"
 #include "dialogs/frmSet.h"
 #include "platform/Forms.h"
-#include "platform/KeyCodes.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
-#include <QTimer>
+#include <list>
 
 using namespace platform;
 
 namespace {
 
-Form1& bus_pointed_at(const SignFolder& folder)
+Form1& point_at(Form1& bus, const SignFolder& folder)
 {
-    Form1& bus = window<Form1>();
     Common::HkPath[0] = folder.path();
     bus.picDir();
     return bus;
 }
 
-// Presses the keys on the sign; after each, "index <HkIndex> sign <shown>".
-Sequence press(Form1& bus, std::initializer_list<Qt::Key> keys)
+// Runs a script of steps on the sign; each step may carry the state expected after it
+// ("Down=1:1": arrow position 1, sign 1 shown; sign -1 is the built-in one). Records
+// "<step>=<state>" after each step:
+//   Folder<n>         the sign folder set to a new one of n signs
+//   Broken<n>         sign n of the newest folder rewritten as a file that is no picture
+//   Up, Down          a key press; HoldUp, HoldDown: the key held for 40 auto-repeats
+//   Keypad<n>         C, n and 設定 on the settings panel's keypad
+Sequence run(Form1& bus, const QString& script)
 {
-    Sequence rows;
-    for (Qt::Key key : keys) {
-        QTest::keyClick(&bus.Picture1.widget(), key);
-        rows.push_back("index " + std::to_string(Common::HkIndex) + " sign " + std::to_string(sign_shown(bus.ImgDesiMaku.width())));
+    std::list<SignFolder> folders; // their files must stay while the script runs
+    Sequence states;
+    for (const QString& token : script.split(' ', Qt::SkipEmptyParts)) {
+        const QString step = token.section('=', 0, 0);
+        const int n = step.mid(6).toInt(); // Folder, Broken and Keypad are six letters long
+        const Qt::Key key = step.endsWith("Up") ? Qt::Key_Up : Qt::Key_Down;
+        if (step.startsWith("Folder")) {
+            point_at(bus, folders.emplace_back(n));
+        } else if (step.startsWith("Broken")) {
+            folders.back().add_file(QString("sign_%1.bmp").arg(n, 3, 10, QChar('0')), "broken");
+        } else if (step == "Up" || step == "Down") {
+            QTest::keyClick(&bus.Picture1.widget(), key);
+        } else if (step.startsWith("Hold")) {
+            for (int i = 0; i < 40; ++i) {
+                QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(&bus.Picture1.widget(), &repeat);
+            }
+        } else if (step.startsWith("Keypad")) {
+            for (int button : { 10, n, 11 })
+                window<frmSet>().Command2(static_cast<std::int16_t>(button)).press();
+        } else {
+            QTest::qFail(qPrintable("unknown step " + step), __FILE__, __LINE__);
+        }
+        states.push_back(step.toStdString() + "=" + std::to_string(Common::HkIndex) + ":"
+                         + std::to_string(sign_shown(bus.ImgDesiMaku.width())));
     }
-    return rows;
+    return states;
 }
 
 Sequence listing(const Form1& bus)
@@ -51,21 +76,15 @@ class SignTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { reset_program_state(); }
+    void init() { reset_program_state(); m_boxes.shown.clear(); }
     void cleanup() { destroy_all_forms(); }
 
     void list_holds_only_sign_files_in_name_order();
-    void list_is_taken_when_the_folder_is_set();
-    void arrow_keys_step_without_wrapping();
-    void holding_down_stops_at_the_last_sign();
-    void empty_folder_keeps_the_index_at_the_first_place();
-    void shorter_second_folder_shows_nothing_past_its_end();
-    void a_sign_that_fails_to_load_still_moves_the_index();
-    void every_key_gives_the_folder_its_separator();
-    void clicks_on_the_sign_and_front_door_give_the_sign_the_focus();
+    void steps_show_the_sign_at_the_arrow_position_data();
+    void steps_show_the_sign_at_the_arrow_position();
+    void every_key_gives_the_folder_one_separator();
+    void clicks_give_the_sign_the_focus();
     void large_sign_shows_only_its_top_left_corner();
-    void keypad_leaves_the_arrow_position_alone();
-    void missing_folder_keeps_the_old_list();
 
 private:
     RecordingMessageBoxes m_boxes;
@@ -82,110 +101,61 @@ void SignTest::list_holds_only_sign_files_in_name_order()
     folder.add_sign("e.JpEg", 4, "JPG");
     folder.add_folder("f.bmp");
     folder.add_sign(".hidden.bmp", 5);
-    const Sequence expected { "A.gif", "b.bmp", "d.JPG", "e.JpEg" };
-    COMPARE_SEQUENCE(expected, listing(bus_pointed_at(folder)), "mixed folder");
+    Form1& bus = point_at(window<Form1>(), folder);
+    folder.add_sign("a.bmp", 0); // the folder is read when it is set, not again
+    COMPARE_SEQUENCE((Sequence { "A.gif", "b.bmp", "d.JPG", "e.JpEg" }), listing(bus), "mixed folder");
 }
 
-void SignTest::list_is_taken_when_the_folder_is_set()
+void SignTest::steps_show_the_sign_at_the_arrow_position_data()
 {
-    SignFolder folder(2);
-    Form1& bus = bus_pointed_at(folder);
-    folder.add_sign("sign_002.bmp", 2);
-    QCOMPARE(bus.File1.list_count(), 2);
-    QCOMPARE(bus.File1.list(2), std::string());
-    QCOMPARE(bus.File1.list(-1), std::string());
+    QTest::addColumn<QString>("script");
+    QTest::newRow("no wrap at either end") << "Folder3=0:-1 Up=0:-1 Down=1:1 Down=2:2 Down=2:2 Up=1:1 Up=0:0 Up=0:0";
+    QTest::newRow("held through a whole folder") << "Folder20=0:-1 HoldDown=19:19 HoldUp=0:0";
+    QTest::newRow("empty folder") << "Folder0=0:-1 Down=0:-1 Down=0:-1 Up=0:-1";
+    // The index moves before the load, which fails silently.
+    QTest::newRow("failing load") << "Folder3=0:-1 Broken1=0:-1 Down=1:-1 Down=2:2 Up=1:2 Up=0:0";
+    QTest::newRow("after the keypad") << "Folder8=0:-1 Down=1:1 Keypad5=1:5 Down=2:2";
+    // A new folder changes only the list: entries past its end show nothing.
+    QTest::newRow("shorter folder")
+        << "Folder6=0:-1 Down=1:1 Down=2:2 Down=3:3 Down=4:4 Folder2=4:4 Down=4:4 Up=3:4 Up=2:4 Up=1:1";
+    QTest::newRow("emptied folder") << "Folder3=0:-1 Down=1:1 Down=2:2 Folder0=2:2 Down=2:2 Up=1:2 Up=0:2 Up=0:2";
 }
 
-void SignTest::arrow_keys_step_without_wrapping()
+void SignTest::steps_show_the_sign_at_the_arrow_position()
 {
-    SignFolder folder(3);
-    Form1& bus = bus_pointed_at(folder);
-    QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), -1); // the built-in sign until a key is pressed
-    const Sequence expected {
-        "index 0 sign -1", // Up on the first place does nothing
-        "index 1 sign 1",  "index 2 sign 2",
-        "index 2 sign 2",  // Down on the last sign does nothing
-        "index 1 sign 1",  "index 0 sign 0",
-        "index 0 sign 0",
-    };
-    COMPARE_SEQUENCE(expected, press(bus, { Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up }),
-                     "Up, Down x3, Up x3");
+    QFETCH(QString, script);
+    Sequence expected;
+    for (const QString& step : script.split(' '))
+        expected.push_back(step.toStdString());
+    COMPARE_SEQUENCE(expected, run(window<Form1>(), script), QTest::currentDataTag());
+    COMPARE_SEQUENCE(NothingHappened, m_boxes.shown, "message boxes");
 }
 
-void SignTest::holding_down_stops_at_the_last_sign()
+void SignTest::every_key_gives_the_folder_one_separator()
 {
-    SignFolder folder(20);
-    Form1& bus = bus_pointed_at(folder);
-    for (int i = 0; i < 40; ++i) {
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(&bus.Picture1.widget(), &repeat);
+    Form1& bus = window<Form1>();
+    // A key the sign ignores still applies the rule; a folder never gets a second "/".
+    for (const auto& [folder, key, after] : { std::tuple { "", Qt::Key_X, "/" }, { "/tmp/signs", Qt::Key_Down, "/tmp/signs/" },
+                                             { "/tmp/signs/", Qt::Key_Up, "/tmp/signs/" } }) {
+        Common::HkPath[0] = folder;
+        QTest::keyClick(&bus.Picture1.widget(), key);
+        QCOMPARE(Common::HkPath[0], std::string(after));
     }
-    QCOMPARE(Common::HkIndex, 19);
-    QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), 19);
 }
 
-void SignTest::empty_folder_keeps_the_index_at_the_first_place()
-{
-    SignFolder folder;
-    folder.add_file("readme.txt");
-    Form1& bus = bus_pointed_at(folder);
-    const Sequence expected { "index 0 sign -1", "index 0 sign -1", "index 0 sign -1" };
-    COMPARE_SEQUENCE(expected, press(bus, { Qt::Key_Down, Qt::Key_Down, Qt::Key_Up }), "folder without signs");
-}
-
-void SignTest::shorter_second_folder_shows_nothing_past_its_end()
-{
-    SignFolder first(6);
-    SignFolder second(2);
-    Form1& bus = bus_pointed_at(first);
-    press(bus, { Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down });
-    Common::HkPath[0] = second.path();
-    bus.picDir();
-    QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), 4); // a new folder changes only the list
-    const Sequence expected {
-        "index 4 sign 4", // past the end of the new list: Down stays
-        "index 3 sign 4", "index 2 sign 4", // entries the list does not have: nothing shown
-        "index 1 sign 1", // the first Up that reaches the list shows its entry
-    };
-    COMPARE_SEQUENCE(expected, press(bus, { Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up }), "second folder");
-}
-
-void SignTest::a_sign_that_fails_to_load_still_moves_the_index()
-{
-    SignFolder folder(1);
-    folder.add_file("sign_001.bmp", "broken");
-    folder.add_sign("sign_002.bmp", 2);
-    Form1& bus = bus_pointed_at(folder);
-    const Sequence expected { "index 1 sign -1", "index 2 sign 2", "index 1 sign 2", "index 0 sign 0" };
-    COMPARE_SEQUENCE(expected, press(bus, { Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up }), "a broken sign in the middle");
-    QVERIFY(m_boxes.shown.empty());
-}
-
-void SignTest::every_key_gives_the_folder_its_separator()
+void SignTest::clicks_give_the_sign_the_focus()
 {
     Form1& bus = window<Form1>();
-    Common::HkPath[0] = "";
-    QTest::keyClick(&bus.Picture1.widget(), Qt::Key_X); // ignored, but the rule applies
-    QCOMPARE(Common::HkPath[0], std::string("/"));
-    Common::HkPath[0] = "/tmp/signs";
-    QTest::keyClick(&bus.Picture1.widget(), Qt::Key_Down);
-    QCOMPARE(Common::HkPath[0], std::string("/tmp/signs/"));
-    QTest::keyClick(&bus.Picture1.widget(), Qt::Key_Up);
-    QCOMPARE(Common::HkPath[0], std::string("/tmp/signs/")); // only one
-}
-
-void SignTest::clicks_on_the_sign_and_front_door_give_the_sign_the_focus()
-{
-    Form1& bus = window<Form1>();
+    run(bus, "Folder2 Down Up"); // sign 0 is smaller than its box, so the box itself can be clicked
     bus.Show();
     QVERIFY(QTest::qWaitForWindowActive(&bus.surface()));
-    const QPoint front_door = bus.Image1(2).pixel_rect().center();
-    const QPoint sign = QPoint(5, 5);
-    for (const auto& [widget, place] : { std::pair { &bus.surface(), front_door }, std::pair { &bus.Picture1.widget(), sign } }) {
+    for (const auto& [widget, place, what] : { std::tuple { &bus.surface(), bus.Image1(2).pixel_rect().center(), "front door" },
+                                               { &bus.Picture1.widget(), QPoint(5, 2), "sign" },
+                                               { &bus.Picture1.widget(), QPoint(40, 20), "sign box" } }) {
         bus.PicKanban.SetFocus();
         QVERIFY(!bus.Picture1.widget().hasFocus());
         QTest::mouseClick(widget, Qt::LeftButton, {}, place);
-        QVERIFY(bus.Picture1.widget().hasFocus());
+        QVERIFY2(bus.Picture1.widget().hasFocus(), what);
     }
 }
 
@@ -194,42 +164,15 @@ void SignTest::large_sign_shows_only_its_top_left_corner()
     SignFolder folder;
     QImage big(104, 64, QImage::Format_RGB32);
     big.fill(Qt::blue);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 52; ++x)
-            big.setPixelColor(x, y, Qt::red); // the top-left quarter
+    QPainter(&big).fillRect(0, 0, 52, 32, Qt::red); // the top-left quarter
     big.save(QString::fromStdString(folder.path()) + "/a.bmp");
     folder.add_sign("b.bmp", 1);
-    Form1& bus = bus_pointed_at(folder);
-    press(bus, { Qt::Key_Down, Qt::Key_Up });
+    Form1& bus = point_at(window<Form1>(), folder);
+    run(bus, "Down Up");
     const QImage shown = bus.Picture1.widget().grab().toImage();
     QCOMPARE(shown.size(), QSize(52, 32));
     QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::red));
     QCOMPARE(shown.pixelColor(51, 31), QColor(Qt::red));
-}
-
-void SignTest::keypad_leaves_the_arrow_position_alone()
-{
-    SignFolder folder(8);
-    Form1& bus = bus_pointed_at(folder);
-    frmSet& panel = window<frmSet>();
-    press(bus, { Qt::Key_Down });
-    panel.Command2(5).press();
-    panel.Command2(11).press();
-    QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), 5);
-    COMPARE_SEQUENCE(Sequence { "index 2 sign 2" }, press(bus, { Qt::Key_Down }), "Down after the keypad showed 5");
-}
-
-void SignTest::missing_folder_keeps_the_old_list()
-{
-    SignFolder folder(3);
-    Form1& bus = bus_pointed_at(folder);
-    Common::HkPath[0] = folder.path() + "/no such folder";
-    QTimer::singleShot(0, [] { window<frmBrowseDir>().Command2(1).press(); }); // the chooser comes again: cancel it
-    bus.picDir();
-    QCOMPARE(bus.File1.list_count(), 3);
-    QCOMPARE(Common::HkPath[0], folder.path() + "/no such folder");
-    COMPARE_SEQUENCE(Sequence { "ポルカ号: 指定したパスが見つかりません。再度指定しなおしてください。" }, m_boxes.shown,
-                     "a folder that does not exist");
 }
 
 QTEST_MAIN(SignTest)

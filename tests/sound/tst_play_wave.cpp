@@ -1,33 +1,21 @@
 // PlayWave's hand-over: the door sound loaded whole from the built-in resources and given,
 // once a call, to whatever sink is in place.
+#include "Sequence.h"
+
 #include "app/Common.h"
 #include "platform/Resources.h"
 #include "platform/RuntimeError.h"
 #include "platform/Sound.h"
-#include "platform/WaveImage.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
-
-class RecordingSink : public platform::SoundSink {
-public:
-    bool play(std::span<const std::uint8_t> wave_image) override
-    {
-        played.emplace_back(wave_image.begin(), wave_image.end());
-        return answer;
-    }
-
-    std::vector<Bytes> played;
-    bool answer { true };
-};
 
 Bytes file_bytes(const std::string& name)
 {
@@ -35,117 +23,94 @@ Bytes file_bytes(const std::string& name)
     return { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
 }
 
+// Which sound file the bytes are, byte for byte; else how many bytes they are.
+std::string which(std::span<const std::uint8_t> bytes)
+{
+    for (const char* name : { "wave101.wav", "wave102.wav" })
+        if (std::ranges::equal(bytes, file_bytes(name)))
+            return name;
+    return std::to_string(bytes.size()) + " other bytes";
+}
+
+class RecordingSink : public platform::SoundSink {
+public:
+    bool play(std::span<const std::uint8_t> wave_image) override
+    {
+        const bool from_buffer = std::ranges::equal(wave_image, Common::SoundBuffer);
+        rows.push_back("  plays " + which(wave_image) + (from_buffer ? " from the buffer" : ""));
+        return answer;
+    }
+
+    Sequence rows;
+    bool answer { true };
+};
+
 }
 
 class PlayWaveTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_sink = RecordingSink {}; Common::SoundBuffer.clear(); platform::set_sound_sink(&m_sink); }
+    void cleanup() { platform::set_sound_sink(nullptr); }
 
-    void plays_resource_101_whole_once();
-    void replaces_the_whole_buffer();
-    void plays_once_per_call();
-    void unknown_id_plays_nothing();
-    void resources_are_playable_waves();
-    void resources_other_than_waves_are_missing();
-    void sndPlaySound_takes_memory_images_only();
+    void each_call_loads_its_sound_afresh_and_plays_it_once();
+    void resources_are_the_sound_files_by_id();
+    void sndPlaySound_plays_synchronous_memory_images_only();
 
 private:
     RecordingSink m_sink;
 };
 
-void PlayWaveTest::init()
-{
-    m_sink = RecordingSink {};
-    Common::SoundBuffer.clear();
-    platform::set_sound_sink(&m_sink);
-}
-
-void PlayWaveTest::cleanup()
-{
-    platform::set_sound_sink(nullptr);
-}
-
-void PlayWaveTest::plays_resource_101_whole_once()
-{
-    const Bytes file = file_bytes("wave101.wav");
-    QCOMPARE(file.size(), 17684u);
-
-    Common::PlayWave(101);
-
-    QCOMPARE(Common::SoundBuffer.size(), 17684u);
-    QVERIFY(Common::SoundBuffer == file);
-    QCOMPARE(m_sink.played.size(), 1u);
-    QVERIFY(m_sink.played.front() == file);
-}
-
-void PlayWaveTest::replaces_the_whole_buffer()
-{
-    Common::SoundBuffer.assign(100'000, 0xAB);
-    Common::PlayWave(102);
-    QCOMPARE(Common::SoundBuffer.size(), 44156u);
-    Common::PlayWave(101);
-    QVERIFY(Common::SoundBuffer == file_bytes("wave101.wav"));
-}
-
-void PlayWaveTest::plays_once_per_call()
+void PlayWaveTest::each_call_loads_its_sound_afresh_and_plays_it_once()
 {
     m_sink.answer = false; // a failed play is not tried again
-    for (int i = 0; i < 3; ++i)
-        Common::PlayWave(101);
-    QCOMPARE(m_sink.played.size(), 3u);
-}
-
-void PlayWaveTest::unknown_id_plays_nothing()
-{
-    for (std::int16_t id : { 0, 103, -1, 32767 })
+    for (std::int16_t id : { 101, 0, 101, 103, -1, 102, 32767 }) {
+        Common::SoundBuffer.assign(100'000, 0xAB); // left over, and longer than any sound
+        m_sink.rows.push_back("PlayWave(" + std::to_string(id) + ")");
         Common::PlayWave(id);
-    QVERIFY(m_sink.played.empty());
-}
-
-void PlayWaveTest::resources_are_playable_waves()
-{
-    for (auto [id, frames] : { std::pair { 101, 17640u }, std::pair { 102, 44100u } }) {
-        const Bytes wave = platform::LoadResData(id, "wave");
-        const platform::ParsedWave parsed = platform::parse_wave(wave);
-        QVERIFY(parsed);
-        QCOMPARE(parsed.image.format.channels, 1);
-        QCOMPARE(parsed.image.format.sample_rate, 22050u);
-        QCOMPARE(parsed.image.format.bits_per_sample, 8);
-        QCOMPARE(parsed.image.frames(), frames);
     }
+    const Sequence expected { "PlayWave(101)", "  plays wave101.wav from the buffer", "PlayWave(0)",
+                              "PlayWave(101)", "  plays wave101.wav from the buffer", "PlayWave(103)",
+                              "PlayWave(-1)",  "PlayWave(102)", "  plays wave102.wav from the buffer",
+                              "PlayWave(32767)" };
+    COMPARE_SEQUENCE(expected, m_sink.rows, "PlayWave calls and the sounds played");
 }
 
-void PlayWaveTest::resources_other_than_waves_are_missing()
+void PlayWaveTest::resources_are_the_sound_files_by_id()
 {
-    for (auto [id, type] : { std::pair { 101, "BITMAP" }, std::pair { 103, "WAVE" } }) {
+    const auto load = [](int id, const char* type) -> std::string {
         try {
-            platform::LoadResData(id, type);
-            QFAIL(qPrintable(QString("resource %1 %2 was found").arg(type).arg(id)));
+            return which(platform::LoadResData(id, type));
         } catch (const platform::RuntimeError& error) {
-            QCOMPARE(error.number(), platform::err::ResourceNotFound);
+            return "error " + std::to_string(error.number());
         }
-    }
+    };
+    // The type is matched in any case; only sounds are resources found by id.
+    const Sequence seen { load(101, "WAVE"), load(102, "wave"), load(101, "BITMAP"), load(103, "WAVE") };
+    const Sequence expected { "wave101.wav", "wave102.wav", "error 326", "error 326" };
+    COMPARE_SEQUENCE(expected, seen, "resources");
 }
 
-void PlayWaveTest::sndPlaySound_takes_memory_images_only()
+void PlayWaveTest::sndPlaySound_plays_synchronous_memory_images_only()
 {
-    using platform::SND_MEMORY;
-    using platform::SND_NODEFAULT;
+    using namespace platform;
+    constexpr std::uint32_t SND_ASYNC = 0x0001;
     const Bytes wave = file_bytes("wave101.wav");
-    constexpr std::uint32_t async = 0x0001;
-
-    QCOMPARE(platform::sndPlaySound(wave, SND_NODEFAULT), 0); // a file name, not an image
-    QCOMPARE(platform::sndPlaySound(wave, SND_MEMORY | SND_NODEFAULT | async), 0);
-    QCOMPARE(platform::sndPlaySound({}, SND_MEMORY | SND_NODEFAULT), 0);
-    QVERIFY(m_sink.played.empty());
-
-    QCOMPARE(platform::sndPlaySound(wave, SND_MEMORY | SND_NODEFAULT), 1);
+    const auto call = [this](const char* what, const Bytes& image, std::uint32_t flags) {
+        const int answer = sndPlaySound(image, flags);
+        m_sink.rows.push_back(std::string(what) + " answers " + std::to_string(answer));
+    };
+    call("a file name", wave, SND_NODEFAULT);
+    call("asynchronous", wave, SND_MEMORY | SND_NODEFAULT | SND_ASYNC);
+    call("no image", {}, SND_MEMORY | SND_NODEFAULT);
+    call("an image", wave, SND_MEMORY | SND_NODEFAULT);
     m_sink.answer = false;
-    QCOMPARE(platform::sndPlaySound(wave, SND_MEMORY), 0);
-    QCOMPARE(m_sink.played.size(), 2u);
+    call("an image the sink fails", wave, SND_MEMORY);
+    const Sequence expected { "a file name answers 0", "asynchronous answers 0", "no image answers 0",
+                              "  plays wave101.wav", "an image answers 1",
+                              "  plays wave101.wav", "an image the sink fails answers 0" };
+    COMPARE_SEQUENCE(expected, m_sink.rows, "sndPlaySound's answers");
 }
 
 QTEST_APPLESS_MAIN(PlayWaveTest)
