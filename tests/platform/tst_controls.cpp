@@ -1,4 +1,5 @@
 // The controls' behaviour that the program's handlers rely on.
+#include "Outcome.h"
 #include "Sequence.h"
 
 #include "platform/CheckBox.h"
@@ -77,14 +78,6 @@ void play_mouse(QWidget& widget, const std::string& script)
 std::string options_on(const Bench& bench)
 {
     return { bench.both.value() ? 'B' : '-', bench.left.value() ? 'L' : '-', bench.elsewhere.value() ? 'E' : '-' };
-}
-
-// "error N" for a request failing with run-time error N, "taken" for one that does not fail.
-template <class Request>
-std::string outcome(Request request)
-{
-    try { request(); } catch (const RuntimeError& error) { return "error " + std::to_string(error.number()); }
-    return "taken";
 }
 
 }

@@ -1,10 +1,10 @@
 // PlayWave's hand-over: the door sound loaded whole from the built-in resources and given,
 // once a call, to whatever sink is in place.
+#include "Outcome.h"
 #include "Sequence.h"
 
 #include "app/Common.h"
 #include "platform/Resources.h"
-#include "platform/RuntimeError.h"
 #include "platform/Sound.h"
 
 #include <QTest>
@@ -79,12 +79,8 @@ void PlayWaveTest::each_call_loads_its_sound_afresh_and_plays_it_once()
 
 void PlayWaveTest::resources_are_the_sound_files_by_id()
 {
-    const auto load = [](int id, const char* type) -> std::string {
-        try {
-            return which(platform::LoadResData(id, type));
-        } catch (const platform::RuntimeError& error) {
-            return "error " + std::to_string(error.number());
-        }
+    const auto load = [](int id, const char* type) {
+        return outcome([=] { return which(platform::LoadResData(id, type)); });
     };
     // The type is matched in any case; only sounds are resources found by id.
     const Sequence seen { load(101, "WAVE"), load(102, "wave"), load(101, "BITMAP"), load(103, "WAVE") };
