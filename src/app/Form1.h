@@ -22,6 +22,7 @@ public:
     void HScroll1_Change();
     void HScroll2_Change();
     void picDir();
+    void SaveIni();
     void LoadIni();
 
     platform::PictureBox picSlideBase1 { *this, "picSlideBase1",
@@ -62,6 +63,14 @@ private:
     void Picture1_Click();
     void ImgDesiMaku_Click();
     void Image1_Click(std::int16_t Index);
+
+    // The signboard's handlers.
+    void PicKanban_DblClick();
+    void PicKanban_Resize();
+    void MnuViewKanban_Click();
+    void MnuViewWaku_Click();
+    void MnuSetKanban_Click();
+    void MnuKanbanReset_Click();
 
     // The folder chooser was asked for again while one was still open.
     bool m_ask_folder_again { false };

@@ -17,3 +17,5 @@ void Form1::LoadIni()
     panel.HScroll2.set_value(6000);
     panel.Option1(0).set_value(true);
 }
+
+void Form1::SaveIni() { }
