@@ -74,4 +74,5 @@ private:
 
     // The folder chooser was asked for again while one was still open.
     bool m_ask_folder_again { false };
+    std::string m_rejected_folder; // shown when the chooser asks again
 };

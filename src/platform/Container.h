@@ -13,6 +13,7 @@ namespace platform {
 
 class Form;
 class LightweightControl;
+class OptionButton;
 
 class Container {
 public:
@@ -25,6 +26,11 @@ public:
     void set_back_color(OLE_COLOR color);
     const Picture& picture() const { return m_picture; }
     void set_picture(const Picture& picture);
+
+    // The option buttons of a container are one group.
+    const std::vector<OptionButton*>& option_group() const { return m_option_group; }
+    void add_to_option_group(OptionButton& button) { m_option_group.push_back(&button); }
+    void remove_from_option_group(OptionButton& button) { std::erase(m_option_group, &button); }
 
     void add_lightweight(LightweightControl& control);
     void remove_lightweight(LightweightControl& control);
@@ -53,6 +59,7 @@ private:
     OLE_COLOR m_back_color;
     Picture m_picture;
     std::vector<LightweightControl*> m_lightweights;
+    std::vector<OptionButton*> m_option_group;
     LightweightControl* m_pressed { nullptr };
     QRegion m_pending;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Container.h"
 #include "platform/Form.h"
+#include "platform/HandlerScope.h"
 #include "platform/Trace.h"
 
 #include <cmath>
@@ -69,7 +70,6 @@ QRect Control::pixel_rect() const
     return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
 }
 
-void Control::enter_handler() const { form().enter_handler(); }
-void Control::leave_handler() const { form().leave_handler(); }
+void Control::run_handler(const std::function<void()>& body) const { HandlerScope::run(form(), body); }
 
 }

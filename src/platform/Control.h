@@ -57,13 +57,12 @@ protected:
     virtual void visibility_changed() = 0;
     virtual void enabled_changed() { }
 
-    // Runs an event handler of the program with the control's window kept alive.
+    // Runs an event handler of the program in a handler scope of the control's window.
     template <class... Args, class... Given>
     void raise(const std::function<void(Args...)>& handler, Given&&... args) const;
 
 private:
-    void enter_handler() const;
-    void leave_handler() const;
+    void run_handler(const std::function<void()>& body) const;
 
     Container* m_container;
     std::string m_name;
@@ -76,14 +75,8 @@ private:
 template <class... Args, class... Given>
 void Control::raise(const std::function<void(Args...)>& handler, Given&&... args) const
 {
-    if (!handler)
-        return;
-    enter_handler();
-    struct Leave {
-        const Control* control;
-        ~Leave() { control->leave_handler(); }
-    } leave { this };
-    handler(std::forward<Given>(args)...);
+    if (handler)
+        run_handler([&] { handler(std::forward<Given>(args)...); });
 }
 
 }

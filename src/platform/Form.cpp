@@ -2,6 +2,7 @@
 
 #include "platform/Forms.h"
 #include "platform/FrameExtents.h"
+#include "platform/HandlerScope.h"
 #include "platform/Menu.h"
 #include "platform/MouseState.h"
 #include "platform/Windowed.h"
@@ -12,6 +13,7 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QThread>
 #include <algorithm>
 
 namespace platform {
@@ -87,7 +89,7 @@ Form::~Form()
     delete &surface();
 }
 
-void Form::load() { Form_Load(); }
+void Form::load() { HandlerScope::run(*this, [this] { Form_Load(); }); }
 
 std::string Form::name() const { return surface().objectName().toStdString(); }
 
@@ -179,12 +181,11 @@ void Form::Show(ShowMode mode)
         focus_first_control();
     if (mode != ShowMode::Modal)
         return;
-    enter_handler();
+    const HandlerScope keep(*this);
     QEventLoop loop;
     m_modal_loop = &loop;
     loop.exec(QEventLoop::DialogExec);
     m_modal_loop = nullptr;
-    leave_handler();
 }
 
 void Form::Hide()
@@ -205,9 +206,7 @@ void Form::Unload()
     if (m_destroyed)
         return;
     std::int16_t cancel = 0;
-    enter_handler();
-    Form_Unload(cancel);
-    leave_handler();
+    HandlerScope::run(*this, [this, &cancel] { Form_Unload(cancel); });
     if (cancel == 0 && !g_ending)
         destroy();
 }
@@ -226,13 +225,13 @@ void Form::destroy()
         return;
     Form* self = m_slot->release();
     m_slot = nullptr;
-    if (m_handlers_running == 0)
+    if (m_holds == 0)
         delete_later(self);
 }
 
-void Form::leave_handler()
+void Form::release_hold()
 {
-    if (--m_handlers_running == 0 && m_destroyed && !m_slot && !g_ending)
+    if (--m_holds == 0 && m_destroyed && !m_slot && !g_ending)
         delete_later(this);
 }
 
@@ -240,17 +239,16 @@ void Form::bare_mouse(QMouseEvent& event)
 {
     if (event.type() != QEvent::MouseButtonPress)
         return;
-    enter_handler();
-    Form_MouseDown(mouse_button(event), shift_state(event), to_twips(event.position().x()),
-                   to_twips(event.position().y()));
-    leave_handler();
+    HandlerScope::run(*this, [this, &event] {
+        Form_MouseDown(mouse_button(event), shift_state(event), to_twips(event.position().x()),
+                       to_twips(event.position().y()));
+    });
 }
 
 void Form::PopupMenu(Menu& menu)
 {
-    enter_handler();
+    const HandlerScope keep(*this);
     menu.popup_at_mouse();
-    leave_handler();
 }
 
 void End()
@@ -260,7 +258,8 @@ void End()
         if (*slot)
             (*slot)->hide_for_end();
     }
-    QCoreApplication::exit(0);
+    if (QThread::currentThread()->loopLevel() > 0) // with no loop running there is none to end
+        QCoreApplication::exit(0);
 }
 
 }

@@ -50,9 +50,9 @@ public:
     // Opens `menu` at the mouse; returns when it has closed and the chosen item has run.
     void PopupMenu(Menu& menu);
 
-    // Kept alive while one of its handlers runs.
-    void enter_handler() { ++m_handlers_running; }
-    void leave_handler();
+    // Kept alive while a handler scope holds it (HandlerScope).
+    void add_hold() { ++m_holds; }
+    void release_hold();
 
     // Hides the window without its close handling (the program is ending).
     void hide_for_end();
@@ -84,7 +84,7 @@ private:
 
     std::unique_ptr<Form>* m_slot { nullptr };
     QEventLoop* m_modal_loop { nullptr };
-    int m_handlers_running { 0 };
+    int m_holds { 0 };
     bool m_destroyed { false };
     bool m_shown_once { false };
     std::vector<WindowedControl*> m_windowed; // in tab order once the design is finished

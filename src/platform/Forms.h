@@ -3,6 +3,7 @@
 // hidden, with its design values (and runs its Form_Load); after it has been closed, a use
 // creates it afresh.
 #include "platform/Form.h"
+#include "platform/HandlerScope.h"
 
 #include <memory>
 #include <vector>
@@ -30,6 +31,7 @@ W& window()
         slot->set_slot(&slot);
         slot->load();
     }
+    HandlerScope::hold(*slot); // a reference given to a running handler keeps the window
     return static_cast<W&>(*slot);
 }
 

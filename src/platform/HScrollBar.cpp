@@ -3,15 +3,54 @@
 #include "platform/Container.h"
 #include "platform/RuntimeError.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace platform {
 
 namespace {
+
+// Takes the focus with Tab or a click and answers the keys as a scroll bar of the system does:
+// Left and Up a small step back, Right and Down forward, Page Up and Down a large step,
+// Home and End the ends.
+class KeyboardScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const SliderAction action = action_for(event->key());
+        if (action == SliderNoAction) {
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        triggerAction(action);
+        event->accept();
+    }
+
+private:
+    static SliderAction action_for(int key)
+    {
+        switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: return SliderSingleStepSub;
+        case Qt::Key_Right:
+        case Qt::Key_Down: return SliderSingleStepAdd;
+        case Qt::Key_PageUp: return SliderPageStepSub;
+        case Qt::Key_PageDown: return SliderPageStepAdd;
+        case Qt::Key_Home: return SliderToMinimum;
+        case Qt::Key_End: return SliderToMaximum;
+        default: return SliderNoAction;
+        }
+    }
+};
+
 QScrollBar* make_bar(Container& container, const HScrollBar::Design& design)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, &container.surface());
+    auto* bar = new KeyboardScrollBar(Qt::Horizontal, &container.surface());
+    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setRange(design.min, design.max);
     bar->setSingleStep(design.small_change);
     bar->setPageStep(design.large_change);

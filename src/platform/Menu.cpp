@@ -1,6 +1,7 @@
 #include "platform/Menu.h"
 
 #include "platform/Form.h"
+#include "platform/HandlerScope.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -43,11 +44,8 @@ void Menu::popup_at_mouse()
     if (!chosen)
         return;
     Menu* item = static_cast<Menu*>(chosen->data().value<void*>());
-    if (item->on_click) {
-        m_form->enter_handler();
-        item->on_click();
-        m_form->leave_handler();
-    }
+    if (item->on_click)
+        HandlerScope::run(*m_form, item->on_click);
 }
 
 }

@@ -4,18 +4,10 @@
 
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <algorithm>
-#include <vector>
 
 namespace platform {
 
 namespace {
-
-std::vector<OptionButton*>& all_options()
-{
-    static std::vector<OptionButton*> list;
-    return list;
-}
 
 QRadioButton* make_radio(Container& container, const OptionButton::Design& design)
 {
@@ -38,11 +30,11 @@ OptionButton::OptionButton(Container& container, std::string name, const Design&
 {
     radio().setObjectName(QString::fromStdString(name));
     show_value();
-    all_options().push_back(this);
+    container.add_to_option_group(*this);
     QObject::connect(&radio(), &QRadioButton::clicked, [this] { set_value(true); });
 }
 
-OptionButton::~OptionButton() { std::erase(all_options(), this); }
+OptionButton::~OptionButton() { container().remove_from_option_group(*this); }
 
 QRadioButton& OptionButton::radio() const { return static_cast<QRadioButton&>(widget()); }
 
@@ -59,8 +51,8 @@ void OptionButton::set_value(bool value)
         show_value();
         return;
     }
-    for (OptionButton* other : all_options()) {
-        if (other != this && &other->container() == &container() && other->m_value) {
+    for (OptionButton* other : container().option_group()) {
+        if (other != this && other->m_value) {
             other->m_value = false;
             other->show_value();
         }

@@ -3,16 +3,30 @@
 #include "platform/WindowHandles.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <string_view>
 #include <QWidget>
 
 namespace platform {
 
 std::string app_path() { return QCoreApplication::applicationDirPath().toStdString(); }
 
+std::string program_name(const std::string& file_name)
+{
+    // Linux executables carry no extension: a dot is part of the name, only ".exe" is not.
+    constexpr std::string_view exe = ".exe";
+    if (file_name.size() > exe.size()) {
+        const std::string tail = QString::fromStdString(file_name.substr(file_name.size() - exe.size())).toLower().toStdString();
+        if (tail == exe)
+            return file_name.substr(0, file_name.size() - exe.size());
+    }
+    return file_name;
+}
+
 std::string exe_name()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+    return program_name(QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()).toStdString());
 }
 
 int SetWindowPos(std::intptr_t hwnd, std::intptr_t insert_after, int, int, int, int, std::uint32_t flags)

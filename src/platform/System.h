@@ -7,8 +7,10 @@ namespace platform {
 
 // The folder of the running executable, without a trailing "/".
 std::string app_path();
-// The executable's file name without folder and extension.
+// The executable's file name without its folder (a trailing ".exe" dropped).
 std::string exe_name();
+// The program's name for an executable file name: the whole name, less a trailing ".exe".
+std::string program_name(const std::string& file_name);
 
 inline constexpr std::intptr_t HWND_TOPMOST = -1;
 inline constexpr std::uint32_t SWP_NOSIZE = 0x1;

@@ -57,10 +57,12 @@ void Form1::MnuEditHkPic_Click()
         m_ask_folder_again = true;
         return;
     }
+    std::string shown = Common::HkPath[0];
     do {
         frmBrowseDir& chooser = window<frmBrowseDir>();
-        chooser.Text1.set_text(Common::HkPath[0]);
+        chooser.Text1.set_text(shown);
         chooser.Show(ShowMode::Modal);
+        shown = m_rejected_folder; // asked again: the user corrects what was rejected
     } while (std::exchange(m_ask_folder_again, false));
 }
 
@@ -69,6 +71,8 @@ void Form1::picDir()
     try {
         File1.set_path(Common::HkPath[0]);
     } catch (const RuntimeError& error) {
+        // The sign goes on with the folder the list still shows, and that is what gets saved.
+        m_rejected_folder = std::exchange(Common::HkPath[0], File1.path());
         if (error.number() == err::PathNotFound) {
             MsgBox("指定したパスが見つかりません。再度指定しなおしてください。");
             MnuEditHkPic_Click();

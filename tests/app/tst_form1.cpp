@@ -1,4 +1,5 @@
 // The main window: its design, the start-up sequence, the popup menu and the end.
+#include "NoWindowLeft.h"
 #include "Fakes.h"
 #include "ProgramState.h"
 
@@ -69,7 +70,7 @@ class Form1Test : public QObject {
 
 private slots:
     void init() { reset_program_state(); }
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void every_control_stands_at_its_design_place();
     void start_up_shows_the_panel_topmost_below_the_window();

@@ -1,5 +1,6 @@
 // The doors' movements, recorded as the window system saw them: each move of a door
 // picture, each repaint and each pause, and the sound before the middle door moves.
+#include "NoWindowLeft.h"
 #include "Fakes.h"
 
 #include "app/Common.h"
@@ -67,7 +68,7 @@ class DoorsTest : public QObject {
 
 private slots:
     void init() { m_sound.played = 0; }
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void front_door_opens_frame_by_frame();
     void front_door_closes_from_the_open_width();

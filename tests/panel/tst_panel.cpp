@@ -1,4 +1,5 @@
 // The settings panel: its design, the keypad, the speed labels and the mode lock.
+#include "NoWindowLeft.h"
 #include "Fakes.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
@@ -35,7 +36,7 @@ class PanelTest : public QObject {
 
 private slots:
     void init() { reset_program_state(); }
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void keypad_keys_stand_in_a_telephone_grid();
     void design_values_of_a_fresh_panel();

@@ -1,4 +1,5 @@
 // The controls' behaviour that the program's handlers rely on.
+#include "NoWindowLeft.h"
 #include "Outcome.h"
 #include "Sequence.h"
 
@@ -44,17 +45,19 @@ public:
     }
 
     Sequence log;
-    HScrollBar speed { *this, "speed", { .rect { 0, 0, 1500, 240 }, .min = 1, .max = 30000, .value = 6000 } };
-    CheckBox door { *this, "door", { .rect { 0, 300, 735, 510 } } };
-    PictureBox box { *this, "box", { .rect { 0, 900, 780, 480 }, .back_color = vbWhite } };
-    Frame frame { *this, "frame", { .rect { 1500, 0, 1500, 1500 }, .caption = "mode" } };
-    OptionButton both { frame, "both", { .rect { 60, 180, 700, 270 }, .caption = "both", .value = true } };
-    OptionButton left { frame, "left", { .rect { 60, 500, 700, 270 }, .caption = "left" } };
-    OptionButton elsewhere { *this, "elsewhere", { .rect { 3100, 0, 700, 270 }, .caption = "x", .value = true } };
+    HScrollBar speed { *this, "speed",
+        { .rect { 0, 0, 1500, 240 }, .tab_index = 0, .min = 1, .max = 30000, .large_change = 1000, .value = 6000 } };
+    CheckBox door { *this, "door", { .rect { 0, 300, 735, 510 }, .tab_index = 1 } };
+    PictureBox box { *this, "box", { .rect { 0, 900, 780, 480 }, .tab_index = 2, .back_color = vbWhite } };
+    Frame frame { *this, "frame", { .rect { 1500, 0, 1500, 1500 }, .caption = "mode", .tab_index = 4 } };
+    OptionButton both { frame, "both", { .rect { 60, 180, 700, 270 }, .caption = "both", .tab_index = 5, .value = true } };
+    OptionButton left { frame, "left", { .rect { 60, 500, 700, 270 }, .caption = "left", .tab_index = 6 } };
+    OptionButton elsewhere { *this, "elsewhere",
+        { .rect { 3100, 0, 700, 270 }, .caption = "x", .tab_index = 7, .value = true } };
     // Two shapes overlapping each other and a button.
     Shape lower { *this, "lower", { .rect { 3000, 1500, 900, 900 }, .fill_color = RGB(255, 0, 0) } };
     Shape upper { *this, "upper", { .rect { 3450, 1950, 900, 900 }, .fill_color = RGB(0, 0, 255) } };
-    CommandButton cover { *this, "cover", { .rect { 3900, 1500, 600, 600 }, .caption = "" } };
+    CommandButton cover { *this, "cover", { .rect { 3900, 1500, 600, 600 }, .caption = "", .tab_index = 3 } };
 };
 
 // Mouse events on a widget: 'P' press, 'R' release, 'D' double click, 20 ms apart; a space
@@ -86,13 +89,17 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void twips_round_at_both_edges_data();
     void twips_round_at_both_edges();
     void scroll_bar_and_check_box_raise_events_only_on_real_changes();
     void option_buttons_form_one_group_per_container_and_obey_their_frame();
     void picture_box_takes_double_clicks_and_keys();
+    void key_codes_name_the_key_not_the_character_data();
+    void key_codes_name_the_key_not_the_character();
+    void a_focused_scroll_bar_answers_the_keys_data();
+    void a_focused_scroll_bar_answers_the_keys();
     void shapes_are_painted_in_order_beneath_windowed_controls();
     void image_stretches_or_takes_the_picture_size();
     void bad_requests_fail_with_their_error_number();
@@ -142,7 +149,7 @@ void ControlsTest::scroll_bar_and_check_box_raise_events_only_on_real_changes()
     bench.door.set_value(1);
     bench.door.set_value(1); // unchanged: no Click
     bench.door.press();
-    const Sequence expected { "Change 6001", "Change 6002", "Change 6001", "Change 100",
+    const Sequence expected { "Change 6001", "Change 6002", "Change 5002", "Change 100",
                               "Click 1",     "Click 0",     "Click 1",     "Click 0" };
     COMPARE_SEQUENCE(expected, bench.log, "scroll bar: program sets, arrow, track, drag; check box: clicks, sets");
 }
@@ -182,6 +189,78 @@ void ControlsTest::picture_box_takes_double_clicks_and_keys()
                               "MouseDown", "MouseUp", "Click",
                               "KeyDown 38 0", "KeyDown 16 0", "KeyDown 40 1", "KeyDown 65 0" };
     COMPARE_SEQUENCE(expected, bench.log, "double clicks, a single click, keys");
+}
+
+void ControlsTest::key_codes_name_the_key_not_the_character_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("place"); // the xkb key code a real keyboard reports; 0 for a synthetic key
+    QTest::addColumn<QString>("handled");
+    const int shift = Qt::ShiftModifier;
+    const int pad = Qt::KeypadModifier;
+    QTest::newRow("Shift+9 is the 9 key") << int(Qt::Key_ParenLeft) << shift << 18 << "KeyDown 57 1";
+    QTest::newRow("Shift+7 is the 7 key") << int(Qt::Key_Ampersand) << shift << 16 << "KeyDown 55 1";
+    QTest::newRow("Shift+0 is the 0 key") << int(Qt::Key_ParenRight) << shift << 19 << "KeyDown 48 1";
+    QTest::newRow("a synthetic ( has no key") << int(Qt::Key_ParenLeft) << shift << 0 << "KeyDown 0 1";
+    QTest::newRow("a synthetic & has no key") << int(Qt::Key_Ampersand) << shift << 0 << "KeyDown 0 1";
+    QTest::newRow("' is not Right") << int(Qt::Key_Apostrophe) << 0 << 48 << "KeyDown 222 0";
+    QTest::newRow("% is not Left") << int(Qt::Key_Percent) << shift << 14 << "KeyDown 53 1";
+    QTest::newRow("small letter is its capital") << int(Qt::Key_Q) << 0 << 24 << "KeyDown 81 0";
+    QTest::newRow("Shift+letter") << int(Qt::Key_Q) << shift << 24 << "KeyDown 81 1";
+    QTest::newRow("digit") << int(Qt::Key_4) << 0 << 13 << "KeyDown 52 0";
+    QTest::newRow("comma key") << int(Qt::Key_Comma) << 0 << 59 << "KeyDown 188 0";
+    QTest::newRow("Shift+comma key") << int(Qt::Key_Less) << shift << 59 << "KeyDown 188 1";
+    QTest::newRow("F5") << int(Qt::Key_F5) << 0 << 71 << "KeyDown 116 0";
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0 << 110 << "KeyDown 36 0";
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << 119 << "KeyDown 46 0";
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << 9 << "KeyDown 27 0";
+    QTest::newRow("keypad 7") << int(Qt::Key_7) << pad << 79 << "KeyDown 103 0";
+    QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << pad << 63 << "KeyDown 106 0";
+    QTest::newRow("keypad Up, Num Lock off") << int(Qt::Key_Up) << pad << 80 << "KeyDown 38 0";
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << pad << 104 << "KeyDown 13 0";
+    QTest::newRow("a key without a code") << int(Qt::Key_VolumeUp) << 0 << 123 << "KeyDown 0 0";
+}
+
+void ControlsTest::key_codes_name_the_key_not_the_character()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, place);
+    QFETCH(QString, handled);
+    Bench& bench = window<Bench>();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), quint32(place), 0, 0);
+    QApplication::sendEvent(&bench.box.widget(), &press);
+    COMPARE_SEQUENCE(Sequence { handled.toStdString() }, bench.log, "one key");
+}
+
+void ControlsTest::a_focused_scroll_bar_answers_the_keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("value"); // from 6000, small change 1, large change 1000, range 1..30000
+    QTest::newRow("Right") << int(Qt::Key_Right) << 6001;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 6001;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 5999;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 5999;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 7000;
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 5000;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 1;
+    QTest::newRow("End") << int(Qt::Key_End) << 30000;
+}
+
+void ControlsTest::a_focused_scroll_bar_answers_the_keys()
+{
+    QFETCH(int, key);
+    QFETCH(int, value);
+    Bench& bench = window<Bench>();
+    bench.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&bench.surface()));
+    bench.door.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab); // the bar comes before the switch
+    QCOMPARE(QApplication::focusWidget(), &bench.speed.widget());
+    QTest::keyClick(&bench.speed.widget(), Qt::Key(key));
+    QTest::keyClick(&bench.speed.widget(), Qt::Key_A); // not a key of the bar
+    COMPARE_SEQUENCE(Sequence { "Change " + std::to_string(value) }, bench.log, "one key on the bar");
 }
 
 void ControlsTest::shapes_are_painted_in_order_beneath_windowed_controls()

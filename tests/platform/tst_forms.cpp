@@ -1,12 +1,17 @@
 // Windows: created on first use with their design values, destroyed when closed, modal
 // loops, popup menus and the end of the program.
+#include "NoWindowLeft.h"
 #include "Sequence.h"
 
 #include "platform/CommandButton.h"
 #include "platform/Form.h"
 #include "platform/Forms.h"
+#include "platform/HandlerScope.h"
 #include "platform/HScrollBar.h"
 #include "platform/Menu.h"
+#include "platform/RuntimeError.h"
+#include "platform/System.h"
+#include "Fakes.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -42,9 +47,18 @@ protected:
     void Form_Unload(std::int16_t&) override { g_log.push_back("Panel Form_Unload"); }
 };
 
+class Dialog : public Form {
+public:
+    Dialog() : Form("Dialog", "dialog", BorderStyle::FixedDialog, 3000, 2000, vbWhite) { finish_design(); }
+};
+
 class Main : public Form {
 public:
     Main() : Form("Main", "main", BorderStyle::FixedSingle, 9960, 3180, vbButtonFace) { finish_design(); }
+    ~Main() override { g_log.push_back("Main destroyed"); }
+
+    // Runs from a press on the bare area when set.
+    std::function<void()> on_press;
 
     // A checked item, a separator and a plain item.
     Menu popup { *this, "popup", "popup" };
@@ -61,6 +75,8 @@ protected:
     void Form_MouseDown(std::int16_t Button, std::int16_t, float, float) override
     {
         g_log.push_back("Form_MouseDown " + std::to_string(Button));
+        if (on_press)
+            on_press();
     }
 };
 
@@ -79,7 +95,7 @@ class FormsTest : public QObject {
 
 private slots:
     void init() { g_log.clear(); }
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void first_use_creates_the_window_hidden_and_closing_destroys_it();
     void load_handler_runs_once_and_presses_on_the_bare_area_reach_the_form();
@@ -88,7 +104,142 @@ private slots:
     void popup_menu_shows_items_and_runs_the_chosen_one_after_closing();
     void end_hides_every_window_without_close_handling();
     void form_places_are_outer_twips();
+    void the_program_name_is_the_whole_file_name_data();
+    void the_program_name_is_the_whole_file_name();
+    void an_error_no_handler_catches_is_shown_then_ends_the_program_data();
+    void an_error_no_handler_catches_is_shown_then_ends_the_program();
+    void an_error_of_an_event_the_program_raised_goes_back_to_it();
+    void a_window_closed_inside_its_popup_menu_outlives_the_handler();
+    void a_window_closed_inside_a_modal_dialog_outlives_the_handler_that_opened_it();
 };
+
+namespace {
+
+// A press on the main window's bare area, as the window system delivers it.
+void press_on(Form& form)
+{
+    QTest::mouseClick(&form.surface(), Qt::LeftButton, {}, QPoint(100, 100));
+}
+
+// Records the end of the program instead of ending the test.
+struct RecordedEnd {
+    RecordedEnd() { set_program_end([](int status) { g_log.push_back("end " + std::to_string(status)); }); }
+    ~RecordedEnd() { set_program_end(nullptr); }
+};
+
+}
+
+void FormsTest::the_program_name_is_the_whole_file_name_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("as built") << "QK31T0207" << "QK31T0207";
+    QTest::newRow("a dot in the name") << "bus.v2" << "bus.v2";
+    QTest::newRow("hidden") << ".hidden" << ".hidden";
+    QTest::newRow("copied from Windows") << "test.exe" << "test";
+    QTest::newRow("upper-case extension") << "TEST.EXE" << "TEST";
+    QTest::newRow("nothing but the extension") << ".exe" << ".exe";
+    QTest::newRow("exe inside the name") << "bus.exe.bak" << "bus.exe.bak";
+}
+
+void FormsTest::the_program_name_is_the_whole_file_name()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+    QCOMPARE(QString::fromStdString(program_name(file.toStdString())), name);
+}
+
+void FormsTest::an_error_no_handler_catches_is_shown_then_ends_the_program_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("run-time error") << 0 << "ポルカ号: File too large (critical)";
+    QTest::newRow("another exception") << 1 << "ポルカ号: std::bad_alloc (critical)";
+    QTest::newRow("not an exception class") << 2 << "ポルカ号: Unexpected error (critical)";
+}
+
+void FormsTest::an_error_no_handler_catches_is_shown_then_ends_the_program()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, shown);
+    RecordingMessageBoxes boxes;
+    const RecordedEnd end;
+    Main& main = window<Main>();
+    main.on_press = [kind] {
+        if (kind == 0)
+            throw RuntimeError(err::DeviceIOError, "File too large");
+        if (kind == 1)
+            throw std::bad_alloc();
+        throw 42;
+    };
+    press_on(main);
+    g_log.push_back("after the press");
+    const Sequence expected { "Form_Load sees itself", "Form_MouseDown 1", "end 1", "after the press" };
+    COMPARE_SEQUENCE(expected, g_log, "a handler that fails");
+    COMPARE_SEQUENCE(Sequence { shown.toStdString() }, boxes.shown, "the message");
+}
+
+void FormsTest::an_error_of_an_event_the_program_raised_goes_back_to_it()
+{
+    RecordingMessageBoxes boxes;
+    const RecordedEnd end;
+    Panel& panel = window<Panel>();
+    panel.speed.on_change = [] { throw RuntimeError(err::Overflow, "Overflow"); };
+    Main& main = window<Main>();
+    main.on_press = [&panel] {
+        try {
+            panel.speed.set_value(7000); // raises Change, which fails
+        } catch (const RuntimeError& error) {
+            g_log.push_back(std::string("caught ") + error.what());
+        }
+    };
+    press_on(main);
+    const Sequence expected { "Panel created", "Form_Load sees itself", "Form_MouseDown 1", "caught Overflow" };
+    COMPARE_SEQUENCE(expected, g_log, "the program's own handler catches it");
+    COMPARE_SEQUENCE(NothingHappened, boxes.shown, "no message");
+}
+
+void FormsTest::a_window_closed_inside_its_popup_menu_outlives_the_handler()
+{
+    Main& main = window<Main>();
+    main.Show();
+    main.on_press = [&main] {
+        QTimer::singleShot(50, [] {
+            window<Main>().surface().close(); // the close box while the menu is open
+            g_log.push_back(window_exists<Main>() ? "still there" : "closed");
+            if (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+        });
+        main.PopupMenu(main.popup);
+        g_log.push_back("handler goes on in " + main.caption() + (main.visible() ? ", shown" : ", hidden"));
+    };
+    press_on(main);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    const Sequence expected { "Form_Load sees itself", "Form_MouseDown 1", "closed", "handler goes on in main, hidden",
+                              "Main destroyed" };
+    COMPARE_SEQUENCE(expected, g_log, "closed from inside its popup menu");
+}
+
+void FormsTest::a_window_closed_inside_a_modal_dialog_outlives_the_handler_that_opened_it()
+{
+    Main& main = window<Main>();
+    main.Show();
+    main.on_press = [] {
+        Panel& panel = window<Panel>(); // a reference given to the running handler
+        panel.Show();
+        QTimer::singleShot(50, [] { window<Panel>().surface().close(); });
+        QTimer::singleShot(150, [] { window<Dialog>().Unload(); }); // the dialog's loop has turned meanwhile
+        window<Dialog>().Show(ShowMode::Modal);
+        g_log.push_back("handler goes on with " + panel.caption() + (panel.visible() ? ", shown" : ", hidden"));
+    };
+    press_on(main);
+    QCoreApplication::processEvents();
+    const Sequence expected { "Form_Load sees itself", "Form_MouseDown 1", "Panel created", "Panel Form_Unload",
+                              "handler goes on with panel, hidden", "Panel destroyed" };
+    COMPARE_SEQUENCE(expected, g_log, "closed from inside a modal dialog a handler opened");
+    QVERIFY(!window_exists<Panel>() && !window_exists<Dialog>());
+}
 
 void FormsTest::first_use_creates_the_window_hidden_and_closing_destroys_it()
 {

@@ -1,5 +1,6 @@
 // The folder chooser: OK, Cancel, the close box, browsing, and asking again for a folder
 // that does not exist.
+#include "NoWindowLeft.h"
 #include "Fakes.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
@@ -55,7 +56,7 @@ class ChooserTest : public QObject {
 
 private slots:
     void init() { reset_program_state(); m_boxes.shown.clear(); }
-    void cleanup() { destroy_all_forms(); QVERIFY(!QApplication::activeModalWidget()); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void design_of_the_chooser();
     void closing_the_chooser_data();
@@ -84,13 +85,13 @@ void ChooserTest::closing_the_chooser_data()
     // The chooser opens on a listed folder of 3 signs; another of 2 signs is typed, with `typed` after it.
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("closed_by");
-    QTest::addColumn<bool>("stored"); // the typed text, unchanged, becomes the sign folder
+    QTest::addColumn<bool>("stored"); // the typed text, unchanged, becomes the sign folder; else the old one stays
     QTest::addColumn<int>("listed");
     QTest::addColumn<bool>("asked_again"); // with the message, on the rejected text
 
     QTest::newRow("OK lists the folder") << "" << "OK" << true << 2 << false;
-    QTest::newRow("OK keeps a trailing blank") << " " << "OK" << true << 3 << true;
-    QTest::newRow("OK with a missing folder") << "/no/such/signs" << "OK" << true << 3 << true;
+    QTest::newRow("OK keeps a trailing blank") << " " << "OK" << false << 3 << true;
+    QTest::newRow("OK with a missing folder") << "/no/such/signs" << "OK" << false << 3 << true;
     QTest::newRow("Cancel") << "" << "Cancel" << false << 3 << false;
     QTest::newRow("close box") << "" << "close box" << false << 3 << false;
 }

@@ -1,4 +1,5 @@
 // The destination sign: its list of files, the arrow keys, the focus and the path rule.
+#include "NoWindowLeft.h"
 #include "Fakes.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
@@ -77,7 +78,7 @@ class SignTest : public QObject {
 
 private slots:
     void init() { reset_program_state(); m_boxes.shown.clear(); }
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void list_holds_only_sign_files_in_name_order();
     void steps_show_the_sign_at_the_arrow_position_data();
