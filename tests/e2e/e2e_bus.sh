@@ -85,11 +85,35 @@ sleep 0.5
 [ "$(sign_colour)" = "0,0,255" ] || fail "after a second Down the sign shows $(sign_colour)"
 screenshot "$ARTIFACTS/e2e-sign.png"
 
+note "punctuation on the sign steps nothing: ( & % ' are not arrows"
+xdotool key parenleft ampersand percent apostrophe
+sleep 0.5
+[ "$(sign_colour)" = "0,0,255" ] || fail "punctuation moved the sign to $(sign_colour)"
+
 note "the keypad shows sign 4"
 click "$PANEL" 173 79 # "4"
 click "$PANEL" 239 131 # "設定"
 sleep 0.5
 [ "$(sign_colour)" = "255,0,255" ] || fail "after 4 設定 the sign shows $(sign_colour)"
+
+note "a folder that does not exist is reported, asked again, and Cancel keeps the sign working"
+click "$PANEL" 207 155 # 方向幕フォルダー
+wait_for 10 window_shown "画像の位置" || fail "no folder chooser"
+CHOOSER=$(window_named "画像の位置")
+sleep 0.3
+xdotool key ctrl+a type --delay 5 "$WORK/no-such-signs"
+click "$CHOOSER" 321 66 # OK
+wait_for 10 window_shown "ポルカ号" || fail "no message about the missing folder"
+screenshot "$ARTIFACTS/e2e-missing-folder.png"
+xdotool windowactivate --sync "$(window_named "ポルカ号")" key Return
+wait_for 10 window_gone "ポルカ号" || fail "the message did not close"
+wait_for 10 window_shown "画像の位置" || fail "the chooser was not opened again"
+click "$(window_named "画像の位置")" 409 66 # キャンセル
+wait_for 10 window_gone "画像の位置" || fail "chooser did not close"
+click "$MAIN" 238 53
+xdotool key Up
+sleep 0.5
+[ "$(sign_colour)" = "0,255,0" ] || fail "after a rejected folder Up shows $(sign_colour), not sign_1"
 
 # A pixel of each door: the front door near its right edge, the middle door where the leaves meet.
 FRONT_X=$((mx + 85)); FRONT_Y=$((my + 120))
