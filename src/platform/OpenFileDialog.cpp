@@ -23,7 +23,6 @@ public:
         QFileDialog dialog(window_of_handle(owner));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
         dialog.setNameFilter(name_filter(pattern));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;

@@ -7,6 +7,7 @@
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "platform/Forms.h"
+#include "platform/LoadPicture.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -118,11 +119,16 @@ class SignboardTest : public QObject {
 
 private slots:
     void initTestCase();
-    void init() { reset_program_state(); }
+    void init()
+    {
+        reset_program_state();
+        m_files.openings.clear();
+    }
     void cleanup() { destroy_all_forms(); }
 
     void a_user_moves_and_frames_the_signboard_data();
     void a_user_moves_and_frames_the_signboard();
+    void the_box_is_resized_only_by_a_change_of_size();
     void bars_lie_beneath_the_box_and_are_cut_by_the_window();
     void the_dialog_offers_its_pattern_in_any_letter_case();
 
@@ -285,7 +291,39 @@ void SignboardTest::a_user_moves_and_frames_the_signboard()
         QCOMPARE(owner, bus.hWnd());
         QCOMPARE(pattern, std::string("*.bmp;*.jpeg;*.gif;*.wmf;*.emf"));
     }
-    m_files.openings.clear();
+}
+
+void SignboardTest::the_box_is_resized_only_by_a_change_of_size()
+{
+    Form1& bus = window<Form1>();
+    PictureBox& box = bus.PicKanban;
+    Sequence rows;
+    box.on_resize = [&rows, &box] { rows.push_back("Resize " + geometry(box).toStdString()); };
+    const auto step = [&rows](const char* what, auto action) {
+        rows.push_back(what);
+        action();
+    };
+    step("moved before the first showing", [&] { box.move(7440, 1665, 1410, 450); });
+    step("first shown", [&] { bus.Show(); });
+    step("shown again", [&] { box.set_visible(false); box.set_visible(true); });
+    step("moved", [&] { box.move(7425, 1680, 1410, 450); });
+    step("a third of a pixel wider", [&] { box.move(7425, 1680, 1415, 450); });
+    step("a picture of another size", [&] { box.set_picture(LoadPicture(picture_path("tall.bmp").toStdString())); });
+    step("the same size again", [&] { box.set_picture(LoadPicture(picture_path("tall.bmp").toStdString())); });
+    step("no picture", [&] { box.set_picture(LoadPicture("")); });
+    step("resized while hidden", [&] { box.set_visible(false); box.move(7425, 1680, 15, 15); });
+    step("shown", [&] { box.set_visible(true); });
+    const Sequence expected { "moved before the first showing",
+                              "first shown", "Resize 7440 1665 1410 450",
+                              "shown again",
+                              "moved",
+                              "a third of a pixel wider", "Resize 7425 1680 1415 450",
+                              "a picture of another size", "Resize 7425 1680 1410 600",
+                              "the same size again",
+                              "no picture", // keeps the size
+                              "resized while hidden", "Resize 7425 1680 15 15",
+                              "shown" };
+    COMPARE_SEQUENCE(expected, rows, "Resize of the signboard box");
 }
 
 void SignboardTest::bars_lie_beneath_the_box_and_are_cut_by_the_window()
