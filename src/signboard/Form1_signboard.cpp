@@ -31,7 +31,9 @@ void lay_frame(const PictureBox& box, const ControlArray<Shape>& bars, PostHeigh
     Shape& left_post = bars(0);
     Shape& right_post = bars(1);
     Shape& bar = bars(2);
-    const auto post_height = [&](const Shape& post) { return heights == PostHeights::Fit ? H + PostOverhang : post.height(); };
+    const auto post_height = [&](const Shape& post) {
+        return heights == PostHeights::Fit ? H + PostOverhang : post.height();
+    };
     left_post.move(L - PostOffset, T, left_post.width(), post_height(left_post));
     right_post.move(L + W, T, right_post.width(), post_height(right_post));
     bar.move(L - PostOffset, T + H, W + BarExtension, bar.height());
