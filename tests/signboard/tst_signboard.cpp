@@ -378,7 +378,8 @@ void SignboardTest::the_dialog_offers_its_pattern_in_any_letter_case()
             names.sort(Qt::CaseInsensitive);
             return names;
         };
-        QTest::qWaitFor([&] { return listed().contains("a.BMP"); }, 20000);
+        if (!QTest::qWaitFor([&] { return listed().contains("a.BMP"); }, 20000))
+            seen.push_back("a.BMP not listed after 20 s");
         seen.push_back(listed().join(' ').toStdString());
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         QTest::keyClicks(name, "d.Gif");
