@@ -25,6 +25,7 @@ Form1::Form1()
     create_door_images();
     create_frame_shapes();
     connect_sign_handlers();
+    connect_signboard_handlers();
     finish_design();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Form.h"
 #include "platform/Image.h"
 #include "platform/Menu.h"
+#include "platform/OpenFileDialog.h"
 #include "platform/PictureBox.h"
 #include "platform/Shape.h"
 
@@ -29,12 +30,13 @@ public:
         { .rect { 6525, 915, 1140, 2115 }, .tab_index = 3, .back_color = platform::vbWindowBackground, .visible = false } };
     platform::Image Image2 { picSlideBase1, "Image2", { .rect { 105, -90, 1140, 2115 } } };
     platform::PictureBox PicKanban { *this, "PicKanban",
-        { .rect { 7425, 1665, 1410, 450 }, .tab_index = 2, .back_color = platform::vbWhite } };
+        { .rect { 7425, 1665, 1410, 450 }, .tab_index = 2, .back_color = platform::vbWhite, .auto_size = true } };
     platform::FileListBox File1 { *this, "File1",
         { .rect { 3585, 2895, 1395, 270 }, .pattern = "*.bmp;*.wmf;*.emf;*.gif;*.jpg;*.jpeg", .tab_index = 1 } };
     platform::PictureBox Picture1 { *this, "Picture1",
         { .rect { 3180, 555, 780, 480 }, .tab_index = 0, .back_color = platform::vbWhite } };
     platform::Image ImgDesiMaku { Picture1, "ImgDesiMaku", { .rect { 0, 0, 780, 480 } } };
+    platform::OpenFileDialog C_Dialog1 { *this, "*.bmp;*.jpeg;*.gif;*.wmf;*.emf" };
     platform::ControlArray<platform::Image> imgNakaorido;
     platform::ControlArray<platform::Image> Image1;
     platform::ControlArray<platform::Shape> shpK_Waku;
@@ -55,6 +57,7 @@ private:
     void create_door_images();
     void create_frame_shapes();
     void connect_sign_handlers();
+    void connect_signboard_handlers();
     doors::MiddleMode middle_mode();
     void middle_step(doors::MiddleMode mode, int w);
 
@@ -65,6 +68,7 @@ private:
     void Image1_Click(std::int16_t Index);
 
     // The signboard's handlers.
+    void PicKanban_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
     void PicKanban_DblClick();
     void PicKanban_Resize();
     void MnuViewKanban_Click();

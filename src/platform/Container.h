@@ -69,6 +69,7 @@ class SurfaceWidget : public QWidget {
 public:
     explicit SurfaceWidget(QWidget* parent);
     void set_owner(Container* owner) { m_owner = owner; }
+    Container* owner() const { return m_owner; }
 
 protected:
     bool event(QEvent* event) override; // every mouse event goes to the owner

@@ -7,13 +7,15 @@
 #include <QKeyEvent>
 #include <QStyleHints>
 #include <QMouseEvent>
+#include <utility>
 
 namespace platform {
 
 PictureBox::PictureBox(Container& container, std::string name, const Design& design)
     : WindowedControl(container, std::move(name), design.rect, new SurfaceWidget(&container.surface()),
                       design.tab_index),
-      Container(&widget(), design.back_color), m_auto_size(design.auto_size)
+      Container(&widget(), design.back_color), m_auto_size(design.auto_size), m_known_width(design.rect.width),
+      m_known_height(design.rect.height)
 {
     auto& surface = static_cast<SurfaceWidget&>(widget());
     surface.set_owner(this);
@@ -97,6 +99,22 @@ void PictureBox::surface_key(QKeyEvent& event)
     raise(on_key_down, key_code(event), shift_state(event));
 }
 
-void PictureBox::surface_resized() { raise(on_resize); }
+// The window system resizes the box's window for the first time when it is first shown;
+// later changes of its pixel size are already raised below, in twips.
+void PictureBox::surface_resized()
+{
+    if (!std::exchange(m_shown, true))
+        raise(on_resize);
+}
+
+void PictureBox::geometry_changed(const QRect& old_pixels)
+{
+    WindowedControl::geometry_changed(old_pixels);
+    if (width() == m_known_width && height() == m_known_height)
+        return;
+    m_known_width = width();
+    m_known_height = height();
+    raise(on_resize);
+}
 
 }

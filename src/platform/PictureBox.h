@@ -1,6 +1,8 @@
 #pragma once
 // A picture box: a window of its own that shows its picture unscaled from the top-left,
 // holds lightweight controls, takes the keyboard focus and gets mouse and key events.
+// It has no border: its outer size is its picture area. Resize is raised once when it is
+// first shown and then on each change of its Width or Height, never for a move alone.
 #include "platform/Container.h"
 #include "platform/Windowed.h"
 
@@ -39,6 +41,7 @@ protected:
     void surface_key(QKeyEvent& event) override;
     void surface_resized() override;
     void picture_changed() override;
+    void geometry_changed(const QRect& old_pixels) override;
 
 private:
     void fit_picture();
@@ -47,6 +50,9 @@ private:
     void note_click(const QMouseEvent& event);
 
     bool m_auto_size { false };
+    float m_known_width;  // the size Resize was last raised for, or the design size
+    float m_known_height;
+    bool m_shown { false };
     bool m_in_double_click { false }; // from the second press to its release
     unsigned long m_last_click_time { 0 };
     QPoint m_last_click_place;

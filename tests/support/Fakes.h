@@ -62,3 +62,25 @@ public:
     void record(const std::string& row) override { rows.push_back(row); }
     Sequence rows;
 };
+
+#include "platform/OpenFileDialog.h"
+
+// Answers the open-file dialog from a script: a path, or nothing for a cancel. Records the
+// owner and the pattern of each opening.
+class ScriptedFilePicker : public platform::FilePicker {
+public:
+    ScriptedFilePicker() { platform::set_file_picker(this); }
+    ~ScriptedFilePicker() override { platform::set_file_picker(nullptr); }
+    std::optional<std::string> pick(std::intptr_t owner, const std::string& pattern) override
+    {
+        openings.push_back({ owner, pattern });
+        std::optional<std::string> answer;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        return answer;
+    }
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::pair<std::intptr_t, std::string>> openings;
+};

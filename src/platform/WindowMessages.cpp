@@ -1,0 +1,104 @@
+#include "platform/WindowMessages.h"
+
+#include "platform/Container.h"
+#include "platform/Form.h"
+#include "platform/WindowHandles.h"
+#include "platform/Windowed.h"
+
+#include <QCursor>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+// The window system's move loop for a child window, which X11 lacks: the control follows
+// the mouse by its displacement until the left button is released. The mouse position is
+// confined to the main window's client area, as the window system confines it, so the
+// control can end partly out of view but never out of reach. Its size never changes.
+class MoveLoop : public QObject {
+public:
+    explicit MoveLoop(WindowedControl& control)
+        : m_control(control), m_start_mouse(confined(QCursor::pos())), m_start_left(control.left()),
+          m_start_top(control.top())
+    {
+    }
+
+    void run()
+    {
+        Form& form = m_control.form();
+        form.enter_handler();
+        m_control.widget().installEventFilter(this);
+        m_loop.exec();
+        m_control.widget().removeEventFilter(this);
+        form.leave_handler();
+    }
+
+protected:
+    // The loop takes every mouse event of the control's window: none reaches its handlers.
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease: {
+            const auto& mouse = static_cast<const QMouseEvent&>(*event);
+            follow(mouse.globalPosition().toPoint());
+            if (!(mouse.buttons() & Qt::LeftButton)) // released, also where the loop did not see it
+                m_loop.quit();
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    QPoint confined(QPoint mouse) const
+    {
+        const QWidget& client = m_control.form().surface();
+        const QRect area(client.mapToGlobal(QPoint(0, 0)), client.size());
+        return { std::clamp(mouse.x(), area.left(), area.right()), std::clamp(mouse.y(), area.top(), area.bottom()) };
+    }
+
+    void follow(QPoint mouse)
+    {
+        const QPoint moved = confined(mouse) - m_start_mouse;
+        m_control.move(m_start_left + to_twips(moved.x()), m_start_top + to_twips(moved.y()), m_control.width(),
+                       m_control.height());
+    }
+
+    WindowedControl& m_control;
+    QPoint m_start_mouse;
+    float m_start_left;
+    float m_start_top;
+    QEventLoop m_loop;
+};
+
+WindowedControl* control_of(std::intptr_t hwnd)
+{
+    const auto* surface = dynamic_cast<SurfaceWidget*>(window_of_handle(hwnd));
+    return surface ? dynamic_cast<WindowedControl*>(surface->owner()) : nullptr;
+}
+
+}
+
+void ReleaseCapture()
+{
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+}
+
+std::intptr_t SendMessageA(std::intptr_t hwnd, std::uint32_t message, std::intptr_t wParam, std::int32_t&)
+{
+    if (message != WM_NCLBUTTONDOWN || wParam != HTCAPTION)
+        return 0;
+    if (WindowedControl* control = control_of(hwnd))
+        MoveLoop(*control).run();
+    return 0;
+}
+
+}
