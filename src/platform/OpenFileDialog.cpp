@@ -1,6 +1,7 @@
 #include "platform/OpenFileDialog.h"
 
 #include "platform/Form.h"
+#include "platform/HandlerScope.h"
 #include "platform/WindowHandles.h"
 
 #include <QFileDialog>
@@ -53,9 +54,8 @@ OpenFileDialog::OpenFileDialog(Form& owner, std::string pattern)
 
 void OpenFileDialog::ShowOpen()
 {
-    m_owner->enter_handler();
+    const HandlerScope keep(*m_owner);
     m_file_name = current()->pick(m_owner->hWnd(), m_pattern).value_or("");
-    m_owner->leave_handler();
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Container.h"
 #include "platform/Form.h"
+#include "platform/HandlerScope.h"
 #include "platform/WindowHandles.h"
 #include "platform/Windowed.h"
 
@@ -28,12 +29,10 @@ public:
 
     void run()
     {
-        Form& form = m_control.form();
-        form.enter_handler();
+        const HandlerScope keep(m_control.form());
         m_control.widget().installEventFilter(this);
         m_loop.exec();
         m_control.widget().removeEventFilter(this);
-        form.leave_handler();
     }
 
 protected:

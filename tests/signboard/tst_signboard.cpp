@@ -2,6 +2,7 @@
 // popup menu, the open-file dialog. The moves of the box and the bars are recorded and
 // compared with the expected moves.
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 #include "ProgramState.h"
 
 #include "app/Common.h"
@@ -124,7 +125,7 @@ private slots:
         reset_program_state();
         m_files.openings.clear();
     }
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void a_user_moves_and_frames_the_signboard_data();
     void a_user_moves_and_frames_the_signboard();
