@@ -5,6 +5,7 @@
 
 #include "platform/FolderPicker.h"
 #include "platform/MsgBox.h"
+#include "platform/OpenDocument.h"
 #include "platform/Sound.h"
 #include "platform/Trace.h"
 
@@ -61,4 +62,13 @@ public:
     ~TraceRecorder() override { platform::trace::set_recorder(nullptr); }
     void record(const std::string& row) override { rows.push_back(row); }
     Sequence rows;
+};
+
+// Records each address given to the system's "open" action instead of opening it.
+class RecordingDocumentOpener : public platform::DocumentOpener {
+public:
+    RecordingDocumentOpener() { platform::set_document_opener(this); }
+    ~RecordingDocumentOpener() override { platform::set_document_opener(nullptr); }
+    void open(const std::string& address) override { opened.push_back(address); }
+    Sequence opened;
 };
