@@ -23,8 +23,8 @@ void frmShowVersion::create_labels()
 {
     Label1.add(0, *this, "Label1", Label::Design { { 900, 240, 3840, 330 }, "ポルカ号", Grey, Yellow, { .size = 14.25f, .bold = true } });
     Label1.add(1, *this, "Label1", Label::Design { { 165, 720, 4605, 270 }, "型番・製造番号：", Grey, Yellow, { .size = 9.75f, .bold = true } });
-    Label3.add(0, *this, "Label3", Label::Design { { 165, 1290, 3225, 240 }, "製作：ずばら堂　2026年", Grey, vbWhite });
-    Label3.add(1, *this, "Label3", Label::Design { { 165, 1545, 3225, 240 }, "企画・制作：ずばら堂 模型部　2025-2026年", Grey, vbWhite });
+    Label3.add(0, *this, "Label3", Label::Design { { 165, 1290, 3225, 240 }, "(C) 2026 ずばら堂", Grey, vbWhite });
+    Label3.add(1, *this, "Label3", Label::Design { { 165, 1545, 3225, 240 }, "制作：ずばら堂模型部 2025-2026", Grey, vbWhite });
     Label3.add(2, *this, "Label3", Label::Design { { 150, 1860, 4650, 885 },
         "このプログラムは路線バスの模型「ポルカ号」を画面の上で遊ぶためのものです。"
         "方向幕と看板の画像は、お手持ちの画像ファイルをお使いください。"
