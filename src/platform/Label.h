@@ -25,7 +25,6 @@ public:
 
     const std::string& caption() const { return m_caption; }
     void set_caption(const std::string& caption);
-    OLE_COLOR back_color() const { return m_back_color; }
     OLE_COLOR fore_color() const { return m_fore_color; }
     const Font& font() const { return m_font; }
 
