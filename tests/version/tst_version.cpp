@@ -28,7 +28,8 @@ const std::string Critical = " (critical)";
 // Where the dialog looks first: the program's own folder.
 QString library_place() { return QCoreApplication::applicationDirPath() + "/libKQZ5Res.so"; }
 
-// Puts a stand-in library in that place: "" leaves it empty, "pipe" puts a named pipe there.
+// Puts a stand-in library in that place: "" leaves it empty, "pipe" puts a named pipe there,
+// "damaged" a file that is no library.
 bool put_library(const QString& stand_in)
 {
     QFile::remove(library_place());
@@ -36,6 +37,10 @@ bool put_library(const QString& stand_in)
         return true;
     if (stand_in == "pipe")
         return mkfifo(QFile::encodeName(library_place()).constData(), 0600) == 0;
+    if (stand_in == "damaged") {
+        QFile damaged(library_place());
+        return damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(256, 'x')) > 0; // longer than an ELF header
+    }
     return QFile::copy(STAND_IN_DIR "/libmaker_" + stand_in + ".so", library_place());
 }
 
@@ -180,6 +185,8 @@ void VersionTest::link_line_asks_the_maker_library_at_each_click_data()
         << Sequence { "1 " + Box + "ZubaradoHpURL: no text (a null pointer)" + Tail + Critical };
     QTest::newRow("address that is no code page 932") << QStringList { "bad_text" }
         << Sequence { "1 " + Box + "ZubaradoHpURL: Invalid or incomplete multibyte or wide character" + Tail + Critical };
+    QTest::newRow("a damaged library, not looked for elsewhere") << QStringList { "damaged" }
+        << Sequence { "1 " + Box + "{here}/libKQZ5Res.so: invalid ELF header" + Tail + Critical };
     QTest::newRow("a pipe in the library's place") << QStringList { "pipe" }
         << Sequence { "1 " + Box + "{here}/libKQZ5Res.so: not a regular file" + Tail + Critical };
 }
