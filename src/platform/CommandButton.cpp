@@ -3,6 +3,7 @@
 #include "platform/Container.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 namespace platform {
 
@@ -26,6 +27,10 @@ CommandButton::CommandButton(Container& container, std::string name, const Desig
 {
     button().setObjectName(QString::fromStdString(name));
     QObject::connect(&button(), &QPushButton::clicked, [this] { raise(on_click); });
+    if (design.cancel) {
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &button());
+        QObject::connect(escape, &QShortcut::activated, [this] { press(); });
+    }
 }
 
 QPushButton& CommandButton::button() const { return static_cast<QPushButton&>(widget()); }

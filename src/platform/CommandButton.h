@@ -1,6 +1,6 @@
 #pragma once
 // A command button, plain or graphical (its own background colour). "&" in the caption
-// marks the access key.
+// marks the access key; a cancel button is also pressed by Esc anywhere in its window.
 #include "platform/Color.h"
 #include "platform/Font.h"
 #include "platform/Windowed.h"
@@ -20,6 +20,7 @@ public:
         Font font {};
         bool graphical { false };
         OLE_COLOR back_color { vbButtonFace };
+        bool cancel { false };
     };
     CommandButton(Container& container, std::string name, const Design& design);
 

@@ -25,6 +25,7 @@ QFont to_qfont(const Font& font)
     // Pixel sizes, so that the texts keep their metrics whatever the screen's DPI.
     qfont.setPixelSize(static_cast<int>(std::lround(font.size * LogicalDpi / 72.0)));
     qfont.setBold(font.bold);
+    qfont.setUnderline(font.underline);
     return qfont;
 }
 

@@ -11,6 +11,7 @@ struct Font {
     std::string name { "ＭＳ Ｐゴシック" };
     float size { 9.0f }; // points
     bool bold { false };
+    bool underline { false };
 };
 
 QFont to_qfont(const Font& font);

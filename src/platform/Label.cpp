@@ -1,6 +1,8 @@
 #include "platform/Label.h"
 
 #include "platform/Container.h"
+#include "platform/Cursors.h"
+#include "platform/PointerZone.h"
 
 #include <QPainter>
 
@@ -10,6 +12,30 @@ Label::Label(Container& container, std::string name, const Design& design)
     : LightweightControl(container, std::move(name), design.rect), m_caption(design.caption),
       m_back_color(design.back_color), m_fore_color(design.fore_color), m_font(design.font)
 {
+    if (design.mouse_icon.empty())
+        return;
+    m_pointer_zone = new PointerZone(container, asset_cursor(design.mouse_icon));
+    place_pointer_zone();
+}
+
+void Label::place_pointer_zone()
+{
+    if (!m_pointer_zone)
+        return;
+    m_pointer_zone->setGeometry(pixel_rect());
+    m_pointer_zone->setVisible(visible());
+}
+
+void Label::geometry_changed(const QRect& old_pixels)
+{
+    LightweightControl::geometry_changed(old_pixels);
+    place_pointer_zone();
+}
+
+void Label::visibility_changed()
+{
+    LightweightControl::visibility_changed();
+    place_pointer_zone();
 }
 
 void Label::set_caption(const std::string& caption)

@@ -1,5 +1,6 @@
 #pragma once
-// A label: a lightweight control with a caption on its own background.
+// A label: a lightweight control with a caption on its own background, optionally with a
+// mouse pointer of its own over it.
 #include "platform/Color.h"
 #include "platform/Font.h"
 #include "platform/Lightweight.h"
@@ -7,6 +8,8 @@
 #include <functional>
 
 namespace platform {
+
+class PointerZone;
 
 class Label : public LightweightControl {
 public:
@@ -16,6 +19,7 @@ public:
         OLE_COLOR back_color { vbButtonFace };
         OLE_COLOR fore_color { vbButtonText };
         Font font {};
+        std::string mouse_icon {}; // a built-in cursor file; "" keeps the container's pointer
     };
     Label(Container& container, std::string name, const Design& design);
 
@@ -30,11 +34,18 @@ public:
     bool takes_mouse() const override { return true; }
     void mouse_clicked() const override { raise(on_click); }
 
+protected:
+    void geometry_changed(const QRect& old_pixels) override;
+    void visibility_changed() override;
+
 private:
+    void place_pointer_zone();
+
     std::string m_caption;
     OLE_COLOR m_back_color;
     OLE_COLOR m_fore_color;
     Font m_font;
+    PointerZone* m_pointer_zone { nullptr }; // owned by the container's surface
 };
 
 }

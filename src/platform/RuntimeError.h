@@ -27,6 +27,9 @@ inline constexpr int ControlArrayElementMissing = 340;
 inline constexpr int InvalidPicture = 481;
 inline constexpr int Overflow = 6;
 inline constexpr int DeviceIOError = 57;
+inline constexpr int InvalidProcedureCall = 5;
+inline constexpr int DllLoadError = 48;
+inline constexpr int DllEntryPointNotFound = 453;
 }
 
 }

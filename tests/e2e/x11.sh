@@ -61,3 +61,17 @@ pixel() {
 click() {
   xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"
 }
+
+# begin_e2e <artifacts folder>: a private work folder $WORK and the X server, both gone at the
+# end of the script together with the program started as $BUS_PID.
+begin_e2e() {
+  WORK=$(mktemp -d)
+  mkdir -p "$1"
+  trap end_e2e EXIT
+  start_x
+}
+end_e2e() {
+  [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
+  stop_x
+  rm -rf "$WORK"
+}

@@ -5,6 +5,8 @@
 
 #include "platform/FolderPicker.h"
 #include "platform/MsgBox.h"
+#include "platform/OpenFileDialog.h"
+#include "platform/OpenDocument.h"
 #include "platform/Sound.h"
 #include "platform/Trace.h"
 
@@ -63,8 +65,6 @@ public:
     Sequence rows;
 };
 
-#include "platform/OpenFileDialog.h"
-
 // Answers the open-file dialog from a script: a path, or nothing for a cancel. Records the
 // owner and the pattern of each opening.
 class ScriptedFilePicker : public platform::FilePicker {
@@ -83,4 +83,13 @@ public:
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<std::pair<std::intptr_t, std::string>> openings;
+};
+
+// Records each address given to the system's "open" action instead of opening it.
+class RecordingDocumentOpener : public platform::DocumentOpener {
+public:
+    RecordingDocumentOpener() { platform::set_document_opener(this); }
+    ~RecordingDocumentOpener() override { platform::set_document_opener(nullptr); }
+    void open(const std::string& address) override { opened.push_back(address); }
+    Sequence opened;
 };

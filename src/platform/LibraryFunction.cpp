@@ -1,0 +1,98 @@
+#include "platform/LibraryFunction.h"
+
+#include "platform/RuntimeError.h"
+#include "platform/System.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <iconv.h>
+#include <memory>
+#include <sys/stat.h>
+
+namespace platform {
+
+namespace {
+
+std::string last_dl_error()
+{
+    const char* description = dlerror();
+    return description ? description : "unknown dynamic linker error";
+}
+
+class LoadedLibrary {
+public:
+    explicit LoadedLibrary(const std::string& file) : m_handle(open(file)) { }
+    ~LoadedLibrary() { dlclose(m_handle); }
+    LoadedLibrary(const LoadedLibrary&) = delete;
+    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
+
+    void* symbol(const std::string& name) const
+    {
+        dlerror();
+        void* address = dlsym(m_handle, name.c_str());
+        if (const char* description = dlerror())
+            throw RuntimeError(err::DllEntryPointNotFound, description);
+        return address;
+    }
+
+private:
+    static void* open(const std::string& file)
+    {
+        // The program's own folder first, as a library loaded by name is looked for on the
+        // program's home system. A file there that cannot be loaded is reported as it is,
+        // not hidden behind a search elsewhere; nor is anything but a plain file opened
+        // (a pipe would never answer).
+        const std::string beside_program = app_path() + "/" + file;
+        struct stat status {};
+        const bool beside = stat(beside_program.c_str(), &status) == 0;
+        if (beside && !S_ISREG(status.st_mode))
+            throw RuntimeError(err::DllLoadError, beside_program + ": not a regular file");
+        // Called from the program's own code, so that the executable's RUNPATH takes part.
+        void* handle = dlopen(beside ? beside_program.c_str() : file.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            throw RuntimeError(beside ? err::DllLoadError : err::FileNotFound, last_dl_error());
+        return handle;
+    }
+
+    void* m_handle;
+};
+
+// glibc's "CP932" follows Windows' own table.
+std::string from_cp932(const std::string& function, const char* text)
+{
+    const auto fail = [&function](int error) {
+        return RuntimeError(err::InvalidProcedureCall, function + ": " + std::strerror(error));
+    };
+    iconv_t converter = iconv_open("UTF-8", "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        throw fail(errno);
+    std::size_t left = std::strlen(text);
+    std::string converted(left * 3, '\0'); // a CP932 byte never grows beyond three UTF-8 bytes
+    char* in = const_cast<char*>(text);
+    char* out = converted.data();
+    std::size_t room = converted.size();
+    const bool whole = iconv(converter, &in, &left, &out, &room) != static_cast<std::size_t>(-1);
+    const int error = errno;
+    iconv_close(converter);
+    if (!whole)
+        throw fail(error);
+    converted.resize(converted.size() - room);
+    return converted;
+}
+
+}
+
+std::string CallTextFunction(const std::string& library_file, const std::string& function)
+{
+    const LoadedLibrary library(library_file);
+    using TextFunction = char* (*)();
+    const auto call = reinterpret_cast<TextFunction>(library.symbol(function));
+    const std::unique_ptr<char, decltype(&std::free)> text(call ? call() : nullptr, &std::free);
+    if (!text)
+        throw RuntimeError(err::InvalidProcedureCall, function + ": no text (a null pointer)");
+    return from_cp932(function, text.get());
+}
+
+}
