@@ -1,6 +1,7 @@
 #include "platform/Menu.h"
 
 #include "platform/Form.h"
+#include "platform/Trace.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -17,6 +18,12 @@ Menu::Menu(Menu& parent, std::string name, std::string caption, bool checked)
       m_visible(true)
 {
     parent.m_items.push_back(this);
+}
+
+void Menu::set_checked(bool checked)
+{
+    trace::record_property(m_name, "Checked", checked);
+    m_checked = checked;
 }
 
 void Menu::popup_at_mouse()

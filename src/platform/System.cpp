@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QDir>
 #include <QWidget>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace platform {
 
@@ -13,6 +16,16 @@ std::string app_path() { return QCoreApplication::applicationDirPath().toStdStri
 std::string exe_name()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+}
+
+bool folder_writable(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+
+std::string user_config_folder()
+{
+    const char* configured = std::getenv("XDG_CONFIG_HOME");
+    if (configured && configured[0] == '/')
+        return configured;
+    return QFile::encodeName(QDir::homePath()).toStdString() + "/.config";
 }
 
 int SetWindowPos(std::intptr_t hwnd, std::intptr_t insert_after, int, int, int, int, std::uint32_t flags)

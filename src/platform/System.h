@@ -10,6 +10,12 @@ std::string app_path();
 // The executable's file name without folder and extension.
 std::string exe_name();
 
+// Whether the user may make files in the folder.
+bool folder_writable(const std::string& folder);
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config.
+std::string user_config_folder();
+
 inline constexpr std::intptr_t HWND_TOPMOST = -1;
 inline constexpr std::uint32_t SWP_NOSIZE = 0x1;
 inline constexpr std::uint32_t SWP_NOMOVE = 0x2;

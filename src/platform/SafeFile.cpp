@@ -1,0 +1,47 @@
+#include "platform/SafeFile.h"
+
+#include "platform/RuntimeError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Qt's own commit replaces the old file even after a failed write (seen with Qt 6.4 under
+// a file-size limit), so every step is checked here and a failure cancels the commit.
+void write_all(QSaveFile& file, std::string_view bytes)
+{
+    const auto size = static_cast<qint64>(bytes.size());
+    std::string failure;
+    if (file.write(bytes.data(), size) != size || !file.flush())
+        failure = file.errorString().toStdString();
+    else if (::fsync(file.handle()) != 0)
+        failure = std::strerror(errno);
+    if (failure.empty())
+        return;
+    file.cancelWriting();
+    file.commit(); // cancelled: only removes the new file
+    throw RuntimeError(err::DeviceIOError, failure);
+}
+
+}
+
+void save_file_safely(const std::string& path, std::string_view bytes)
+{
+    const QString name = QFile::decodeName(path.c_str());
+    QDir().mkpath(QFileInfo(name).absolutePath());
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        throw RuntimeError(err::PathFileAccessError, file.errorString().toStdString());
+    write_all(file, bytes);
+    if (!file.commit())
+        throw RuntimeError(err::PathFileAccessError, file.errorString().toStdString());
+}
+
+}
