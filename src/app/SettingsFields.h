@@ -27,6 +27,8 @@ template <class... Handler>
 struct ForEachKind : Handler... {
     using Handler::operator()...;
 };
+template <class... Handler>
+ForEachKind(Handler...) -> ForEachKind<Handler...>;
 
 inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 inline constexpr std::string_view True = "#TRUE#";

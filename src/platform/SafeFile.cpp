@@ -18,13 +18,11 @@ namespace {
 void write_all(QSaveFile& file, std::string_view bytes)
 {
     const auto size = static_cast<qint64>(bytes.size());
-    std::string failure;
-    if (file.write(bytes.data(), size) != size || !file.flush())
-        failure = file.errorString().toStdString();
-    else if (::fsync(file.handle()) != 0)
-        failure = std::strerror(errno);
-    if (failure.empty())
+    errno = 0;
+    if (file.write(bytes.data(), size) == size && file.flush() && ::fsync(file.handle()) == 0)
         return;
+    // Qt does not always say why ("Unknown error" for a write cut short): the system does.
+    const std::string failure = errno != 0 ? std::strerror(errno) : file.errorString().toStdString();
     file.cancelWriting();
     file.commit(); // cancelled: only removes the new file
     throw RuntimeError(err::DeviceIOError, failure);
