@@ -33,7 +33,9 @@ void write_all(QSaveFile& file, std::string_view bytes)
 void save_file_safely(const std::string& path, std::string_view bytes)
 {
     const QString name = QFile::decodeName(path.c_str());
-    QDir().mkpath(QFileInfo(name).absolutePath());
+    errno = 0;
+    if (!QDir().mkpath(QFileInfo(name).absolutePath()))
+        throw RuntimeError(err::PathFileAccessError, std::strerror(errno != 0 ? errno : EACCES));
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         throw RuntimeError(err::PathFileAccessError, file.errorString().toStdString());
