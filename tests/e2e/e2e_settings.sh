@@ -73,8 +73,25 @@ frame_place() {
   echo "$((x - l)) $((y - t))"
 }
 
+placed_at() { [ "$(frame_place "$1")" = "$2" ]; }
+
+# screen_shows <x> <y> <r,g,b>: the screen's pixel has that colour (the screen is kept).
+screen_shows() {
+  screenshot "$WORK/screen.png"
+  [ "$(pixel "$WORK/screen.png" "$1" "$2")" = "$3" ]
+}
+
 # The speed labels of the panel, as a picture to compare.
 speed_labels() { import -window "$PANEL" -crop 90x60+57+28 "$1"; }
+# The labels hold text: more than the one colour of their ground.
+labels_drawn() {
+  speed_labels "$1"
+  [ "$(convert "$1" -format %k info:)" -gt 1 ]
+}
+labels_differ_from() {
+  speed_labels "$WORK/labels-now.png"
+  [ "$(compare -metric AE "$1" "$WORK/labels-now.png" null: 2>&1 || true)" != 0 ]
+}
 
 # A closed program whose save failed: a message box, then the end with status 1.
 expect_failed_save() {
@@ -91,7 +108,7 @@ start_bus
 read -r _ _ _ mh < <(client_geometry "$MAIN")
 read -r _ _ mt mb < <(frame_extents "$MAIN")
 OUTER=$(((mt + mh + mb) * 15))
-speed_labels "$WORK/labels-defaults.png"
+wait_for 10 labels_drawn "$WORK/labels-defaults.png" || fail "the panel shows no speeds"
 close_bus
 [ "$STATUS" = 0 ] || fail "exit status $STATUS"
 printf '0,0,0,%s,"","",0,0,"",7425,1665,#TRUE#,#TRUE#,10000,6000,0\r\n' "$OUTER" | cmp - "$INI" \
@@ -103,16 +120,13 @@ record() {
 }
 record "$WORK/signs" >"$INI"
 start_bus
-[ "$(frame_place "$MAIN")" = "100 80" ] || fail "main window at $(frame_place "$MAIN")"
-[ "$(frame_place "$PANEL")" = "200 400" ] || fail "panel at $(frame_place "$PANEL")"
+wait_for 10 placed_at "$MAIN" "100 80" || fail "main window at $(frame_place "$MAIN")"
+wait_for 10 placed_at "$PANEL" "200 400" || fail "panel at $(frame_place "$PANEL")"
 read -r mx my _ _ < <(client_geometry "$MAIN")
-screenshot "$WORK/restored.png"
-cp "$WORK/restored.png" "$ARTIFACTS/e2e-settings-restored.png"
-[ "$(pixel "$WORK/restored.png" $((mx + 212 + 26)) $((my + 37 + 16)))" = "255,0,0" ] || fail "the sign is not the folder's first"
-[ "$(pixel "$WORK/restored.png" $((mx + 300 + 5)) $((my + 40 + 5)))" = "0,0,255" ] || fail "no signboard picture at 300, 40"
-speed_labels "$WORK/labels-restored.png"
-[ "$(compare -metric AE "$WORK/labels-defaults.png" "$WORK/labels-restored.png" null: 2>&1 || true)" != 0 ] \
-  || fail "the panel shows the default speeds"
+wait_for 10 screen_shows $((mx + 212 + 26)) $((my + 37 + 16)) "255,0,0" || fail "the sign is not the folder's first"
+wait_for 10 screen_shows $((mx + 300 + 5)) $((my + 40 + 5)) "0,0,255" || fail "no signboard picture at 300, 40"
+cp "$WORK/screen.png" "$ARTIFACTS/e2e-settings-restored.png"
+wait_for 10 labels_differ_from "$WORK/labels-defaults.png" || fail "the panel shows the default speeds"
 
 note "closing writes the same record back, the folder with its /"
 close_bus
@@ -123,7 +137,7 @@ note "installed for all users: the file beside the program is read, the user's o
 AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config")
 mkdir -p "$WORK/config" "$WORK/home" && chown 65534:65534 "$WORK/config" "$WORK/home"
 start_bus "${AS_USER[@]}"
-[ "$(frame_place "$MAIN")" = "100 80" ] || fail "main window at $(frame_place "$MAIN") for the user"
+wait_for 10 placed_at "$MAIN" "100 80" || fail "main window at $(frame_place "$MAIN") for the user"
 close_bus
 [ "$STATUS" = 0 ] || fail "exit status $STATUS for the user"
 record "$WORK/signs/" | cmp - "$WORK/config/QK31T0207/QK31T0207.ini" || fail "the user's file is not the record"
@@ -140,7 +154,7 @@ note "a save that fails because neither folder is writable keeps the old file"
 chown root:root "$WORK/config"
 rm -rf "$WORK/config/QK31T0207"
 start_bus "${AS_USER[@]}"
-[ "$(frame_place "$MAIN")" = "100 80" ] || fail "main window at $(frame_place "$MAIN") with no writable folder"
+wait_for 10 placed_at "$MAIN" "100 80" || fail "main window at $(frame_place "$MAIN") with no writable folder"
 expect_failed_save unwritable
 cmp "$WORK/old.ini" "$INI" || fail "the old file was changed"
 [ ! -e "$WORK/config/QK31T0207" ] || fail "a configuration folder was made"
