@@ -57,7 +57,11 @@ void Form1::Form_Load()
     set_caption("ポルカ号　-　" + exe_name());
 }
 
-void Form1::Form_Unload(std::int16_t&) { End(); }
+void Form1::Form_Unload(std::int16_t&)
+{
+    SaveIni();
+    End();
+}
 
 void Form1::Form_MouseDown(std::int16_t Button, std::int16_t, float, float)
 {

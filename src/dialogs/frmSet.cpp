@@ -67,6 +67,20 @@ void frmSet::connect_handlers()
     Command2.for_each([this](std::int16_t index, CommandButton& key) { key.on_click = [this, index] { Command2_Click(index); }; });
 }
 
+std::int16_t frmSet::selected_mode() const
+{
+    if (Option1(0).value())
+        return 0;
+    return Option1(1).value() ? 1 : 2;
+}
+
+frmSet::Kept frmSet::kept() const
+{
+    return { left(), top(), HScroll1.value(), HScroll2.value(), selected_mode() };
+}
+
+void frmSet::Form_Unload(std::int16_t&) { kept_at_close = kept(); }
+
 void frmSet::Check1_Click() { window<Form1>().Check1_Click(); }
 
 void frmSet::Check2_Click()

@@ -11,9 +11,26 @@
 #include "platform/Label.h"
 #include "platform/OptionButton.h"
 
+#include <optional>
+
 class frmSet : public platform::Form {
 public:
     frmSet();
+
+    // What the settings file keeps of the panel.
+    struct Kept {
+        float left { 0 };
+        float top { 0 };
+        std::int16_t front_speed { 0 };
+        std::int16_t middle_speed { 0 };
+        std::int16_t mode { 0 };
+    };
+    Kept kept() const;
+    // The middle-door mode selected: 0 both, 1 left, else 2 right.
+    std::int16_t selected_mode() const;
+    // What the panel held when the user closed it during this run, so that the end of the
+    // run saves that and not a fresh panel's design values.
+    static inline std::optional<Kept> kept_at_close;
 
     static constexpr platform::OLE_COLOR Ground = platform::RGB(64, 64, 64);
     static constexpr platform::OLE_COLOR SpeedText = platform::RGB(255, 192, 128);
@@ -43,6 +60,9 @@ public:
         { .rect { 75, 2190, 1530, 270 }, .caption = "方向幕フォルダー", .tab_index = 26 } };
     platform::CommandButton Command3 { *this, "Command3",
         { .rect { 720, 2145, 1515, 360 }, .caption = "バージョン情報", .tab_index = 25 } };
+
+protected:
+    void Form_Unload(std::int16_t& Cancel) override;
 
 private:
     void create_mode_options();

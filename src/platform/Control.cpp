@@ -47,6 +47,7 @@ void Control::move(float left, float top, float width, float height)
 
 void Control::set_visible(bool visible)
 {
+    trace::record_property(display_name(), "Visible", visible);
     if (m_visible == visible)
         return;
     m_visible = visible;

@@ -1,5 +1,7 @@
 #include "platform/FileListBox.h"
 
+#include "platform/Trace.h"
+
 namespace platform {
 
 FileListBox::FileListBox(Container& container, std::string name, const Design& design)
@@ -7,6 +9,12 @@ FileListBox::FileListBox(Container& container, std::string name, const Design& d
 {
     m_list.set_pattern(design.pattern);
     set_visible(false);
+}
+
+void FileListBox::set_path(const std::string& path)
+{
+    m_list.set_path(path);
+    trace::record_property(display_name(), "Path", path);
 }
 
 }

@@ -17,7 +17,7 @@ public:
 
     std::string path() const { return m_list.path(); }
     // Fails with run-time error 76 for a folder that does not exist; keeps the old list.
-    void set_path(const std::string& path) { m_list.set_path(path); }
+    void set_path(const std::string& path);
     const std::string& pattern() const { return m_list.pattern(); }
     std::int16_t list_count() const { return m_list.list_count(); }
     // "" outside 0..count-1.

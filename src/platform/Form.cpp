@@ -5,6 +5,7 @@
 #include "platform/HandlerScope.h"
 #include "platform/Menu.h"
 #include "platform/MouseState.h"
+#include "platform/Trace.h"
 #include "platform/Windowed.h"
 #include "platform/WindowHandles.h"
 
@@ -130,8 +131,17 @@ float Form::height() const
     return to_twips(surface().height() + margins.top() + margins.bottom());
 }
 
-void Form::set_left(float left) { surface().move(to_pixels(left), surface().pos().y()); }
-void Form::set_top(float top) { surface().move(surface().pos().x(), to_pixels(top)); }
+void Form::set_left(float left)
+{
+    trace::record_property(name(), "Left", left);
+    surface().move(to_pixels(left), surface().pos().y());
+}
+
+void Form::set_top(float top)
+{
+    trace::record_property(name(), "Top", top);
+    surface().move(surface().pos().x(), to_pixels(top));
+}
 
 float Form::scale_width() const { return to_twips(surface().width()); }
 float Form::scale_height() const { return to_twips(surface().height()); }

@@ -2,6 +2,7 @@
 
 #include "platform/Container.h"
 #include "platform/RuntimeError.h"
+#include "platform/Trace.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -82,6 +83,7 @@ void HScrollBar::set_value(std::int16_t value)
 {
     if (value < m_min || value > m_max)
         throw RuntimeError(err::InvalidPropertyValue, "Invalid property value");
+    trace::record_property(display_name(), "Value", std::to_string(value));
     if (value == m_value)
         return;
     m_value = value;

@@ -1,5 +1,7 @@
 #include "platform/Image.h"
 
+#include "platform/Trace.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -13,6 +15,7 @@ Image::Image(Container& container, std::string name, const Design& design)
 
 void Image::set_picture(const Picture& picture)
 {
+    trace::record_property(display_name(), "Picture", picture.size_text());
     m_picture = picture;
     m_stretched.reset();
     invalidate();

@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 #include "platform/HandlerScope.h"
+#include "platform/Trace.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -18,6 +19,12 @@ Menu::Menu(Menu& parent, std::string name, std::string caption, bool checked)
       m_visible(true)
 {
     parent.m_items.push_back(this);
+}
+
+void Menu::set_checked(bool checked)
+{
+    trace::record_property(m_name, "Checked", checked);
+    m_checked = checked;
 }
 
 void Menu::popup_at_mouse()

@@ -18,7 +18,7 @@ public:
     const std::string& caption() const { return m_caption; }
     void set_caption(std::string caption) { m_caption = std::move(caption); }
     bool checked() const { return m_checked; }
-    void set_checked(bool checked) { m_checked = checked; }
+    void set_checked(bool checked);
     bool enabled() const { return m_enabled; }
     void set_enabled(bool enabled) { m_enabled = enabled; }
     bool visible() const { return m_visible; }

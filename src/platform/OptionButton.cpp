@@ -1,6 +1,7 @@
 #include "platform/OptionButton.h"
 
 #include "platform/Container.h"
+#include "platform/Trace.h"
 
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -46,6 +47,7 @@ void OptionButton::show_value()
 
 void OptionButton::set_value(bool value)
 {
+    trace::record_property(display_name(), "Value", value);
     if (!value) {
         m_value = false;
         show_value();

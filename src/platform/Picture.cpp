@@ -12,4 +12,9 @@ Picture::Picture(std::shared_ptr<const QPixmap> pixmap)
 int Picture::width_px() const { return m_pixmap ? m_pixmap->width() : 0; }
 int Picture::height_px() const { return m_pixmap ? m_pixmap->height() : 0; }
 
+std::string Picture::size_text() const
+{
+    return m_pixmap ? std::to_string(width_px()) + "x" + std::to_string(height_px()) : "None";
+}
+
 }

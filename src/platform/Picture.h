@@ -1,6 +1,7 @@
 #pragma once
 // A picture object: shared, immutable, possibly "no picture".
 #include <memory>
+#include <string>
 
 class QPixmap;
 
@@ -14,6 +15,8 @@ public:
     bool empty() const { return !m_pixmap; }
     int width_px() const;
     int height_px() const;
+    // "None", or "<width>x<height>" in pixels.
+    std::string size_text() const;
     const QPixmap* pixmap() const { return m_pixmap.get(); }
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.m_pixmap == b.m_pixmap; }

@@ -2,6 +2,7 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/MouseState.h"
+#include "platform/Trace.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -33,7 +34,11 @@ void PictureBox::set_auto_size(bool auto_size)
     fit_picture();
 }
 
-void PictureBox::picture_changed() { fit_picture(); }
+void PictureBox::picture_changed()
+{
+    trace::record_property(display_name(), "Picture", picture().size_text());
+    fit_picture();
+}
 
 void PictureBox::fit_picture()
 {

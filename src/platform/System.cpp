@@ -3,10 +3,13 @@
 #include "platform/WindowHandles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <string_view>
 #include <QWidget>
+#include <cstdlib>
+#include <string_view>
+#include <unistd.h>
 
 namespace platform {
 
@@ -27,6 +30,16 @@ std::string program_name(const std::string& file_name)
 std::string exe_name()
 {
     return program_name(QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()).toStdString());
+}
+
+bool folder_writable(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+
+std::string user_config_folder()
+{
+    const char* configured = std::getenv("XDG_CONFIG_HOME");
+    if (configured && configured[0] == '/')
+        return configured;
+    return QFile::encodeName(QDir::homePath()).toStdString() + "/.config";
 }
 
 int SetWindowPos(std::intptr_t hwnd, std::intptr_t insert_after, int, int, int, int, std::uint32_t flags)

@@ -12,6 +12,12 @@ std::string exe_name();
 // The program's name for an executable file name: the whole name, less a trailing ".exe".
 std::string program_name(const std::string& file_name);
 
+// Whether the user may make files in the folder.
+bool folder_writable(const std::string& folder);
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config.
+std::string user_config_folder();
+
 inline constexpr std::intptr_t HWND_TOPMOST = -1;
 inline constexpr std::uint32_t SWP_NOSIZE = 0x1;
 inline constexpr std::uint32_t SWP_NOMOVE = 0x2;

@@ -1,6 +1,7 @@
 #pragma once
 // What the window system did, as text rows, for whoever listens (the tests): controls
 // moved, areas repainted, pauses, sounds. Nothing is built when nobody listens.
+// Properties the program sets ("HScroll1 Value 6000") go only to listeners that ask for them.
 #include <string>
 
 namespace platform::trace {
@@ -9,11 +10,16 @@ class Recorder {
 public:
     virtual ~Recorder() = default;
     virtual void record(const std::string& row) = 0;
+    virtual void record_property(const std::string& /*row*/) { }
 };
 
 // The caller keeps ownership; nullptr stops the recording.
 void set_recorder(Recorder* recorder);
 bool recording();
 void record(const std::string& row);
+// "<owner> <property> <value>", every time the program sets the property.
+void record_property(const std::string& owner, const char* property, const std::string& value);
+void record_property(const std::string& owner, const char* property, bool value);
+void record_property(const std::string& owner, const char* property, float value);
 
 }

@@ -1,0 +1,44 @@
+#include "app/SettingsPlace.h"
+
+#include "platform/FileBytes.h"
+#include "platform/System.h"
+
+namespace {
+
+std::string& folder_for_tests()
+{
+    static std::string folder;
+    return folder;
+}
+
+std::string with_separator(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+}
+
+std::string settings_file_beside(const std::string& program_folder, const std::string& name)
+{
+    return with_separator(program_folder) + name + ".ini";
+}
+
+std::string settings_file_in_config(const std::string& config_folder, const std::string& name)
+{
+    return with_separator(config_folder) + name + "/" + name + ".ini";
+}
+
+SettingsPlace settings_place()
+{
+    const std::string folder = folder_for_tests().empty() ? platform::app_path() : folder_for_tests();
+    const std::string name = platform::exe_name();
+    const std::string beside = settings_file_beside(folder, name);
+    if (platform::folder_writable(folder))
+        return { beside, beside };
+    const std::string in_config = settings_file_in_config(platform::user_config_folder(), name);
+    return { platform::path_exists(in_config) ? in_config : beside, in_config };
+}
+
+void keep_settings_in(const std::string& folder) { folder_for_tests() = folder; }
