@@ -18,30 +18,7 @@ const std::vector<QRgb> kIconPalette = {
     qRgb(0x0f, 0x5e, 0x67), qRgb(0x26, 0x36, 0x44), qRgb(0x7c, 0x98, 0xae), qRgb(0xf2, 0x9e, 0x38),
     qRgb(0xff, 0xe9, 0xa8), qRgb(0xc8, 0x35, 0x2e), qRgb(0xe8, 0xc4, 0x3a), qRgb(0x3f, 0x56, 0x68)};
 
-class Canvas {
-public:
-    Canvas(int size, std::vector<QRgb> palette)
-    {
-        image_.width = size;
-        image_.height = size;
-        image_.palette = std::move(palette);
-        image_.pixels.assign(static_cast<std::size_t>(size * size), IndexedImage::kClear);
-    }
-    // Fills columns left..right and rows top..bottom, both inclusive.
-    void fill(int left, int top, int right, int bottom, int ink)
-    {
-        for (int y = top; y <= bottom; ++y)
-            for (int x = left; x <= right; ++x)
-                image_.pixels[static_cast<std::size_t>(y * image_.width + x)] = ink;
-    }
-    void dot(int x, int y, int ink) { fill(x, y, x, y, ink); }
-    IndexedImage take() { return std::move(image_); }
-
-private:
-    IndexedImage image_;
-};
-
-void draw_icon_body(Canvas& c)
+void draw_icon_body(PixelDesign& c)
 {
     // Outline, then the cream shell with its rounded roof corners.
     c.fill(6, 2, 25, 2, DarkGrey);
@@ -58,7 +35,7 @@ void draw_icon_body(Canvas& c)
         c.fill(x, 6, x, 7, Orange);
 }
 
-void draw_icon_windscreen(Canvas& c)
+void draw_icon_windscreen(PixelDesign& c)
 {
     c.fill(5, 10, 26, 19, GlassDark);
     c.fill(5, 14, 26, 19, GlassMid);
@@ -70,7 +47,7 @@ void draw_icon_windscreen(Canvas& c)
     c.fill(5, 9, 26, 9, DarkGrey);
 }
 
-void draw_icon_front(Canvas& c)
+void draw_icon_front(PixelDesign& c)
 {
     c.fill(4, 21, 27, 21, Orange);
     c.fill(4, 22, 27, 23, Teal);
@@ -97,7 +74,7 @@ void draw_icon_front(Canvas& c)
 }
 
 // '#' black, 'o' white, anything else clear.
-constexpr std::array<std::string_view, 32> kHandRows = {
+constexpr std::array<std::string_view, kIconGrid> kHandRows = {
     "................................",
     "...........###..................",
     "..........#ooo#.................",
@@ -134,25 +111,25 @@ constexpr std::array<std::string_view, 32> kHandRows = {
 
 }
 
-IndexedImage bus_icon()
+PixelDesign bus_icon()
 {
-    Canvas c(32, kIconPalette);
+    PixelDesign c{kIconGrid, kIconPalette, {}};
     draw_icon_body(c);
     draw_icon_windscreen(c);
     draw_icon_front(c);
-    return c.take();
+    return c;
 }
 
-IndexedImage hand_cursor()
+PixelDesign hand_cursor()
 {
-    Canvas c(32, {qRgb(0, 0, 0), qRgb(0xff, 0xff, 0xff)});
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
+    PixelDesign c{kIconGrid, {qRgb(0, 0, 0), qRgb(0xff, 0xff, 0xff)}, {}};
+    for (int y = 0; y < kIconGrid; ++y)
+        for (int x = 0; x < kIconGrid; ++x) {
             const char cell = kHandRows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
             if (cell == '#' || cell == 'o')
                 c.dot(x, y, cell == '#' ? 0 : 1);
         }
-    return c.take();
+    return c;
 }
 
 }
