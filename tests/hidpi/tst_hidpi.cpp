@@ -73,6 +73,7 @@ private slots:
     void users_pictures_are_enlarged_without_smoothing_data();
     void users_pictures_are_enlarged_without_smoothing();
     void switch_face_keeps_its_size();
+    void window_icon_matches_the_screen();
 };
 
 void HiDpiTest::built_in_pictures_match_the_screen_data()
@@ -139,6 +140,17 @@ void HiDpiTest::switch_face_keeps_its_size()
     stage.Show();
     auto& button = static_cast<QAbstractButton&>(door.widget());
     QCOMPARE(button.iconSize(), QSize(50, 20));
+}
+
+// The title bar's 32-pixel icon comes from the icon file made for this scale.
+void HiDpiTest::window_icon_matches_the_screen()
+{
+    Stage& stage = window<Stage>();
+    stage.set_icon("bus.ico");
+    const QImage shown = stage.surface().windowIcon().pixmap(QSize(32, 32), scale()).toImage();
+    const QString made_for = scale() == 1 ? "bus.ico" : QString("bus@%1x.ico").arg(scale());
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+             QImage(":/assets/" + made_for).convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(HiDpiTest)
