@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPolygon>
 #include <QtTest>
 
@@ -302,6 +303,41 @@ private slots:
         });
         QVERIFY2(difference / (one.width() * one.height()) < 6, qPrintable(QString::number(difference)));
         QVERIFY(two != enlarged);
+    }
+
+    void themeIcons_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QTest::newRow(qPrintable(QString::number(size))) << size;
+    }
+    // The installed icons: each file of its size, clear in the corners, the bus solid in
+    // the middle, and the scalable icon drawing the same bus.
+    void themeIcons()
+    {
+        QFETCH(int, size);
+        const QString dir = BUS_ASSETS_DIR;
+        const QImage icon = QImage(dir + QString("/bus_%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(qAlpha(icon.pixel(0, size - 1)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+
+        // 32 pixels is the hand-set window icon; the other sizes come from the scalable shapes.
+        if (size == 32) {
+            QCOMPARE(icon, QImage::fromData(asset("bus.ico"), "ICO").convertToFormat(QImage::Format_ARGB32));
+            return;
+        }
+        QImageReader svg(dir + "/bus.svg");
+        svg.setScaledSize(QSize(size, size));
+        const QImage drawn = svg.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!drawn.isNull(), qPrintable(svg.errorString()));
+        double difference = 0;
+        for_each_pixel(icon.rect(), [&](int x, int y) {
+            difference += std::abs(qGray(icon.pixel(x, y)) - qGray(drawn.pixel(x, y)))
+                + std::abs(qAlpha(icon.pixel(x, y)) - qAlpha(drawn.pixel(x, y)));
+        });
+        QVERIFY2(difference / (size * size) < 2, qPrintable(QString::number(difference / (size * size))));
     }
 
     void waves_data() { add_rows(kWaves); }

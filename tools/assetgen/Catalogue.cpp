@@ -73,9 +73,11 @@ void add_pixel_designs(std::vector<Asset>& assets)
                           [scale] { return encode_cursor(rasterise(hand_cursor(), scale), kHandHotSpot * scale); }});
     }
     for (int size : kThemeIconSizes)
-        assets.push_back({"bus_" + std::to_string(size) + ".png", [size] { return encode_png(render(bus_icon(), size)); }});
+        assets.push_back({"bus_" + std::to_string(size) + ".png", [size] {
+                              return encode_png(render(size == kIconGrid ? bus_icon() : bus_icon_large(), size));
+                          }});
     assets.push_back({"bus.svg", [] {
-                          const std::string svg = to_svg(bus_icon());
+                          const std::string svg = to_svg(bus_icon_large());
                           return Bytes(svg.begin(), svg.end());
                       }});
 }
