@@ -51,8 +51,8 @@ Picture LoadPicture(const std::string& path)
 // pixels of the program, so it stays sharp instead of being enlarged.
 Picture LoadAssetPicture(const std::string& file)
 {
-    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
-        const std::size_t dot = file.rfind('.');
+    const std::size_t dot = file.rfind('.');
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0 && dot != std::string::npos) {
         QPixmap doubled(QString::fromStdString(":/assets/" + file.substr(0, dot) + "@2x" + file.substr(dot)));
         if (!doubled.isNull()) {
             doubled.setDevicePixelRatio(2.0);
