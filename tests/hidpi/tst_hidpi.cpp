@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 #include "platform/Image.h"
 #include "platform/LoadPicture.h"
+#include "platform/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -72,6 +73,7 @@ private slots:
     void built_in_pictures_match_the_screen();
     void users_pictures_are_enlarged_without_smoothing_data();
     void users_pictures_are_enlarged_without_smoothing();
+    void picture_box_shows_and_fits_the_picture();
     void switch_face_keeps_its_size();
     void window_icon_matches_the_screen();
 };
@@ -130,6 +132,19 @@ void HiDpiTest::users_pictures_are_enlarged_without_smoothing()
     const QRect place = image.pixel_rect();
     QCOMPARE(place.size(), stretch ? twips / 15 : check.size());
     QCOMPARE(blended_pixels(screen_of(stage), place, check), 0);
+}
+
+// A picture box takes a user's picture at its size in program pixels and shows it unsmoothed.
+void HiDpiTest::picture_box_shows_and_fits_the_picture()
+{
+    QTemporaryDir dir;
+    const QImage check = check_picture(3);
+    QVERIFY(check.save(dir.filePath("check.bmp")));
+    Stage& stage = window<Stage>();
+    PictureBox box(stage, "box", { .rect { 300, 150, 1500, 1500 }, .auto_size = true });
+    box.set_picture(LoadPicture(dir.filePath("check.bmp").toStdString()));
+    QCOMPARE(box.pixel_rect(), QRect(QPoint(20, 10), check.size()));
+    QCOMPARE(blended_pixels(screen_of(stage), box.pixel_rect(), check), 0);
 }
 
 // A switch face made for this scale still fills the same part of the switch.
