@@ -29,7 +29,9 @@ for tool in cpack dpkg-deb lintian desktop-file-validate appstreamcli identify c
 done
 
 note "building the package"
-cmake --build "$BUILD" --target QK31T0207 bus_package_docs >"$WORK/build.log" 2>&1 || { cat "$WORK/build.log"; fail "build"; }
+targets=(QK31T0207 bus_package_docs)
+[ "$HAS_MAKER" = 1 ] && targets+=(KQZ5Res)
+cmake --build "$BUILD" --target "${targets[@]}" >"$WORK/build.log" 2>&1 || { cat "$WORK/build.log"; fail "build"; }
 cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1 || { cat "$WORK/cpack.log"; fail "cpack"; }
 DEB=$(ls "$WORK"/pkg/qk31t0207_*.deb)
 field() { dpkg-deb -f "$DEB" "$1"; }
