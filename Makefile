@@ -24,5 +24,10 @@ test: build
 bench: build
 	tools/run-benchmarks.sh $(BUILD)
 
+# One .deb in $(BUILD)/ (qk31t0207_<version>_<arch>.deb), made by CPack.
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package
+
 clean:
 	rm -rf $(BUILD)

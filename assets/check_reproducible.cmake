@@ -6,7 +6,7 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "assetgen failed: ${result}")
 endif()
 
-set(patterns *.bmp *.ico *.cur *.wav)
+set(patterns *.bmp *.ico *.cur *.wav *.png *.svg)
 list(TRANSFORM patterns PREPEND ${REGEN_DIR}/ OUTPUT_VARIABLE regen_patterns)
 list(TRANSFORM patterns PREPEND ${COMMITTED_DIR}/ OUTPUT_VARIABLE committed_patterns)
 file(GLOB committed RELATIVE ${COMMITTED_DIR} LIST_DIRECTORIES false ${committed_patterns})

@@ -12,6 +12,8 @@ packages=(
   # end-to-end tests: X server, window manager, input, inspection, screenshots, sound server
   xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
   pulseaudio pulseaudio-utils alsa-utils
+  # the .deb and its checks; a Wayland compositor with XWayland for the Wayland test
+  dpkg-dev fakeroot lintian desktop-file-utils appstream weston xwayland qt6-wayland
 )
 
 missing=()

@@ -24,6 +24,8 @@ Application::Application(int& argc, char** argv)
     m_app = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only through End
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/bus.ico")));
+    // Wayland compositors find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.polkabus.QK31T0207"));
     install_font_substitutions();
 }
 

@@ -16,7 +16,7 @@ QPushButton* make_switch(Container& container, const CheckBox::Design& design)
     button->setAutoDefault(false);
     if (const QPixmap* face = design.face.pixmap()) {
         button->setIcon(QIcon(*face));
-        button->setIconSize(face->size());
+        button->setIconSize(face->deviceIndependentSize().toSize()); // a 2x face keeps its size
     }
     return button;
 }

@@ -23,11 +23,15 @@ void Image::set_picture(const Picture& picture)
         move(left(), top(), to_twips(picture.width_px()), to_twips(picture.height_px()));
 }
 
-const QPixmap& Image::stretched_to(const QSize& size) const
+// Stretched to the screen's own pixels without smoothing, as pictures are shown at 200 %;
+// a picture already of that size is drawn as it is.
+const QPixmap& Image::stretched_to(const QSize& pixels) const
 {
-    if (!m_stretched || m_stretched->size() != size)
-        m_stretched = std::make_shared<QPixmap>(
-            m_picture.pixmap()->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QPixmap& original = *m_picture.pixmap();
+    if (original.size() == pixels)
+        return original;
+    if (!m_stretched || m_stretched->size() != pixels)
+        m_stretched = std::make_shared<QPixmap>(original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return *m_stretched;
 }
 
@@ -38,7 +42,7 @@ void Image::paint(QPainter& painter) const
         return;
     if (m_stretch) {
         const QRect place = pixel_rect();
-        painter.drawPixmap(place.topLeft(), stretched_to(place.size()));
+        painter.drawPixmap(place, stretched_to(place.size() * painter.device()->devicePixelRatio()));
     } else {
         painter.drawPixmap(pixel_rect().topLeft(), *pixmap);
     }

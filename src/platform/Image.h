@@ -32,7 +32,7 @@ public:
     void mouse_clicked() const override { raise(on_click); }
 
 private:
-    const QPixmap& stretched_to(const QSize& size) const;
+    const QPixmap& stretched_to(const QSize& pixels) const;
 
     Picture m_picture;
     bool m_stretch { false };

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
 #include <vector>
@@ -46,8 +47,18 @@ Picture LoadPicture(const std::string& path)
     throw RuntimeError(err::InvalidPicture, "Invalid picture");
 }
 
+// On a screen above 100 % the picture drawn at twice the size is shown at the same size in
+// pixels of the program, so it stays sharp instead of being enlarged.
 Picture LoadAssetPicture(const std::string& file)
 {
+    const std::size_t dot = file.rfind('.');
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0 && dot != std::string::npos) {
+        QPixmap doubled(QString::fromStdString(":/assets/" + file.substr(0, dot) + "@2x" + file.substr(dot)));
+        if (!doubled.isNull()) {
+            doubled.setDevicePixelRatio(2.0);
+            return Picture(std::make_shared<const QPixmap>(std::move(doubled)));
+        }
+    }
     return LoadPicture(":/assets/" + file);
 }
 

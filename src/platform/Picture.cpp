@@ -9,8 +9,9 @@ Picture::Picture(std::shared_ptr<const QPixmap> pixmap)
 {
 }
 
-int Picture::width_px() const { return m_pixmap ? m_pixmap->width() : 0; }
-int Picture::height_px() const { return m_pixmap ? m_pixmap->height() : 0; }
+// In the program's pixels: a picture made for a 200 % screen counts at half its size.
+int Picture::width_px() const { return m_pixmap ? qRound(m_pixmap->deviceIndependentSize().width()) : 0; }
+int Picture::height_px() const { return m_pixmap ? qRound(m_pixmap->deviceIndependentSize().height()) : 0; }
 
 std::string Picture::size_text() const
 {

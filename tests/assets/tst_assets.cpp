@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPolygon>
 #include <QtTest>
 
@@ -54,12 +55,12 @@ Fields info_header(int at, int width, int height, int bits, int image_bytes)
             {at + 14, 2, bits}, {at + 16, 4, 0}, {at + 20, 4, image_bytes}};
 }
 
-// A 32x32 icon or cursor image follows its directory (22 bytes) and info header: the palette,
-// the colour rows, then the AND mask, which says whether (x, y) is see-through.
-int mask_at(int bits) { return 22 + 40 + (4 << bits) + 32 * stride(32, bits); }
-bool mask_clear(const QByteArray& b, int bits, int x, int y)
+// A square icon or cursor image follows its directory (22 bytes) and info header: the
+// palette, the colour rows, then the AND mask, which says whether (x, y) is see-through.
+int mask_at(int bits, int size) { return 22 + 40 + (4 << bits) + size * stride(size, bits); }
+bool mask_clear(const QByteArray& b, int bits, int x, int y, int size = 32)
 {
-    return (le(b, mask_at(bits) + (31 - y) * stride(32, 1) + x / 8, 1) >> (7 - x % 8)) & 1;
+    return (le(b, mask_at(bits, size) + (size - 1 - y) * stride(size, 1) + x / 8, 1) >> (7 - x % 8)) & 1;
 }
 
 // Every embedded file, with what its layout depends on.
@@ -68,10 +69,14 @@ const Bitmap kBitmaps[] = {
     {"bus_body.bmp", 665, 212}, {"front_door.bmp", 73, 148}, {"middle_leaf_left.bmp", 54, 149},
     {"middle_leaf_right.bmp", 52, 149}, {"sign_blank.bmp", 52, 32}, {"slide_base.bmp", 76, 142},
     {"slide_leaf.bmp", 76, 141}, {"front_inner.bmp", 42, 137}, {"switch_front.bmp", 50, 20},
-    {"switch_middle.bmp", 50, 20}};
+    {"switch_middle.bmp", 50, 20}, {"bus_body@2x.bmp", 1330, 424}, {"front_door@2x.bmp", 146, 296},
+    {"middle_leaf_left@2x.bmp", 108, 298}, {"middle_leaf_right@2x.bmp", 104, 298},
+    {"sign_blank@2x.bmp", 104, 64}, {"slide_base@2x.bmp", 152, 284}, {"slide_leaf@2x.bmp", 152, 282},
+    {"front_inner@2x.bmp", 84, 274}, {"switch_front@2x.bmp", 100, 40}, {"switch_middle@2x.bmp", 100, 40}};
 // `field_a` and `field_b` are planes and bit count for an icon, the hot spot for a cursor.
-struct IconFile { const char* file; int type, bits, field_a, field_b; };
-const IconFile kIconFiles[] = {{"bus.ico", 1, 4, 1, 4}, {"hand.cur", 2, 1, 12, 1}};
+struct IconFile { const char* file; int size, type, bits, field_a, field_b; };
+const IconFile kIconFiles[] = {{"bus.ico", 32, 1, 4, 1, 4}, {"hand.cur", 32, 2, 1, 12, 1},
+                               {"bus@2x.ico", 64, 1, 4, 1, 4}, {"hand@2x.cur", 64, 2, 1, 24, 2}};
 struct Wave { const char* file; int samples; bool fact; };
 const Wave kWaves[] = {{"wave101.wav", 17640, false}, {"wave102.wav", 44100, true}};
 
@@ -230,17 +235,18 @@ private slots:
     {
         QFETCH(IconFile, row);
         const QByteArray b = asset(row.file);
-        const int size = mask_at(row.bits) + 32 * stride(32, 1), colours = 1 << row.bits;
-        const Fields directory = {{0, 2, 0}, {2, 2, row.type}, {4, 2, 1}, {6, 1, 32}, {7, 1, 32},
+        const int n = row.size;
+        const int size = mask_at(row.bits, n) + n * stride(n, 1), colours = 1 << row.bits;
+        const Fields directory = {{0, 2, 0}, {2, 2, row.type}, {4, 2, 1}, {6, 1, n}, {7, 1, n},
                                   {8, 1, colours}, {9, 1, 0}, {10, 2, row.field_a},
                                   {12, 2, row.field_b}, {14, 4, size - 22}, {18, 4, 22}};
-        const Fields header = info_header(22, 32, 64, row.bits, size - 62 - 4 * colours);
+        const Fields header = info_header(22, n, 2 * n, row.bits, size - 62 - 4 * colours);
         QCOMPARE(wrong_layout(b, size, directory + header), QString());
 
         const QImage image = QImage::fromData(b, "ICO").convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(image.size(), QSize(32, 32));
+        QCOMPARE(image.size(), QSize(n, n));
         QCOMPARE(first_bad_pixel(image.rect(), [&](int x, int y) {
-                     return (qAlpha(image.pixel(x, y)) == 0) == mask_clear(b, row.bits, x, y);
+                     return (qAlpha(image.pixel(x, y)) == 0) == mask_clear(b, row.bits, x, y, n);
                  }), QString());
     }
 
@@ -262,6 +268,76 @@ private slots:
                      return mask_clear(b, 1, x, y) == (y == 0 || std::abs(x - 12) > 1);
                  }), QString());
         QVERIFY(!mask_clear(b, 1, 12, 5));
+    }
+
+    void doubleSize_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("pixelDesign");
+        for (const Bitmap& f : kBitmaps)
+            if (!QString(f.file).contains("@2x"))
+                QTest::newRow(f.file) << QString(f.file) << false;
+        for (const char* file : {"bus.ico", "hand.cur"})
+            QTest::newRow(file) << QString(file) << true;
+    }
+    // The @2x picture shows the same thing at twice the size. Painted pictures are drawn
+    // afresh, so they hold detail the 1x one cannot; the icon and cursor are pixel designs
+    // whose every cell becomes a 2 x 2 block, hot spot and mask included.
+    void doubleSize()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, pixelDesign);
+        const QString twice = QString(file).replace(".", "@2x.");
+        const QImage one = QImage::fromData(asset(file)).convertToFormat(QImage::Format_ARGB32);
+        const QImage two = QImage::fromData(asset(twice)).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(two.size(), one.size() * 2);
+        const QImage enlarged = one.scaled(two.size());
+        const QImage reduced = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (pixelDesign) {
+            QCOMPARE(two, enlarged);
+            return;
+        }
+        double difference = 0;
+        for_each_pixel(one.rect(), [&](int x, int y) {
+            difference += std::abs(qGray(one.pixel(x, y)) - qGray(reduced.pixel(x, y)));
+        });
+        QVERIFY2(difference / (one.width() * one.height()) < 6, qPrintable(QString::number(difference)));
+        QVERIFY(two != enlarged);
+    }
+
+    void themeIcons_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QTest::newRow(qPrintable(QString::number(size))) << size;
+    }
+    // The installed icons: each file of its size, clear in the corners, the bus solid in
+    // the middle, and the scalable icon drawing the same bus.
+    void themeIcons()
+    {
+        QFETCH(int, size);
+        const QString dir = BUS_ASSETS_DIR;
+        const QImage icon = QImage(dir + QString("/bus_%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QCOMPARE(qAlpha(icon.pixel(0, size - 1)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+
+        // 32 pixels is the hand-set window icon; the other sizes come from the scalable shapes.
+        if (size == 32) {
+            QCOMPARE(icon, QImage::fromData(asset("bus.ico"), "ICO").convertToFormat(QImage::Format_ARGB32));
+            return;
+        }
+        QImageReader svg(dir + "/bus.svg");
+        svg.setScaledSize(QSize(size, size));
+        const QImage drawn = svg.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!drawn.isNull(), qPrintable(svg.errorString()));
+        double difference = 0;
+        for_each_pixel(icon.rect(), [&](int x, int y) {
+            difference += std::abs(qGray(icon.pixel(x, y)) - qGray(drawn.pixel(x, y)))
+                + std::abs(qAlpha(icon.pixel(x, y)) - qAlpha(drawn.pixel(x, y)));
+        });
+        QVERIFY2(difference / (size * size) < 2, qPrintable(QString::number(difference / (size * size))));
     }
 
     void waves_data() { add_rows(kWaves); }

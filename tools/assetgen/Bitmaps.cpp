@@ -1,12 +1,13 @@
 #include "Bitmaps.h"
 
+#include <cmath>
 #include <stdexcept>
 
 namespace assetgen {
 namespace {
 
 constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::int32_t kPixelsPerMetre = 3780; // 96 dpi
+constexpr std::int32_t kPixelsPerMetre = 3780; // 96 dpi at 1x
 
 int row_stride(int width, int bits_per_pixel) { return (width * bits_per_pixel + 31) / 32 * 4; }
 
@@ -125,7 +126,8 @@ Bytes encode_bmp24(const QImage& picture)
     out.u32(kPixelOffset + image_bytes);
     out.u32(0); // reserved
     out.u32(kPixelOffset);
-    write_info_header(out, image.width(), image.height(), 24, image_bytes, kPixelsPerMetre);
+    const auto pixels_per_metre = static_cast<std::int32_t>(std::lround(kPixelsPerMetre * image.devicePixelRatio()));
+    write_info_header(out, image.width(), image.height(), 24, image_bytes, pixels_per_metre);
     for (int y = image.height() - 1; y >= 0; --y) {
         const std::size_t row_start = out.size();
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));

@@ -286,9 +286,9 @@ void draw_wheel(QPainter& p, double centre_x)
 
 }
 
-QImage bus_body_picture()
+QImage bus_body_picture(int scale)
 {
-    QImage image = new_picture(kBody, colour::kBodyCream);
+    QImage image = new_picture(kBody, colour::kBodyCream, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     draw_scenery(p);

@@ -4,6 +4,6 @@
 
 namespace assetgen {
 
-QImage bus_body_picture();
+QImage bus_body_picture(int scale);
 
 }

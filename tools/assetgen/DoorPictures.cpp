@@ -51,9 +51,9 @@ void draw_rubber(QPainter& p, const QRectF& strip)
 
 }
 
-QImage door_picture(QSize size, const DoorLook& look)
+QImage door_picture(QSize size, const DoorLook& look, int scale)
 {
-    QImage image = new_picture(size, colour::kBodyCream);
+    QImage image = new_picture(size, colour::kBodyCream, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -158,9 +158,9 @@ void draw_doorway(QPainter& p, const QRectF& area, const DoorwayLook& look)
     p.restore();
 }
 
-QImage doorway_picture(QSize size, const DoorwayLook& look)
+QImage doorway_picture(QSize size, const DoorwayLook& look, int scale)
 {
-    QImage image = new_picture(size, colour::kInterior);
+    QImage image = new_picture(size, colour::kInterior, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     draw_doorway(p, QRectF(0.0, 0.0, size.width(), size.height()), look);

@@ -16,7 +16,7 @@ struct DoorLook {
 };
 
 // A closed door leaf filling `size`.
-QImage door_picture(QSize size, const DoorLook& look);
+QImage door_picture(QSize size, const DoorLook& look, int scale);
 
 struct DoorwayLook {
     int steps;
@@ -26,6 +26,6 @@ struct DoorwayLook {
 // The inside of an open doorway seen from the kerb, painted into `area`.
 void draw_doorway(QPainter& p, const QRectF& area, const DoorwayLook& look);
 
-QImage doorway_picture(QSize size, const DoorwayLook& look);
+QImage doorway_picture(QSize size, const DoorwayLook& look, int scale);
 
 }

@@ -9,9 +9,9 @@
 
 namespace assetgen {
 
-QImage blank_sign_picture()
+QImage blank_sign_picture(int scale)
 {
-    QImage image = new_picture(QSize(52, 32), qRgb(0xa8, 0xac, 0xb0));
+    QImage image = new_picture(QSize(52, 32), qRgb(0xa8, 0xac, 0xb0), scale);
     QPainter p(&image);
     const QRectF face(0, 0, 52, 32);
     fill_vertical(p, face, {{0.0, qRgb(0xbd, 0xc1, 0xc4)}, {1.0, qRgb(0x9c, 0xa0, 0xa4)}});
@@ -23,9 +23,9 @@ QImage blank_sign_picture()
     return image;
 }
 
-QImage switch_face_picture(const QString& label)
+QImage switch_face_picture(const QString& label, int scale)
 {
-    QImage image = new_picture(QSize(50, 20), colour::kSwitchYellow);
+    QImage image = new_picture(QSize(50, 20), colour::kSwitchYellow, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     fill_vertical(p, QRectF(0, 0, 50, 20),

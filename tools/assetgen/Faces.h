@@ -5,9 +5,9 @@
 
 namespace assetgen {
 
-QImage blank_sign_picture();
+QImage blank_sign_picture(int scale);
 
 // A yellow switch cap 50 × 20 with `label` in black.
-QImage switch_face_picture(const QString& label);
+QImage switch_face_picture(const QString& label, int scale);
 
 }

@@ -8,9 +8,10 @@
 
 namespace assetgen {
 
-QImage new_picture(QSize size, QRgb background)
+QImage new_picture(QSize size, QRgb background, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(background);
     return image;
 }

@@ -32,8 +32,10 @@ inline constexpr QRgb kArch = qRgb(0x12, 0x13, 0x14);
 
 using GradientStops = std::initializer_list<std::pair<double, QRgb>>;
 
-// A blank picture of `size` filled with `background`.
-QImage new_picture(QSize size, QRgb background);
+// A blank picture of `size` (1x pixels) filled with `background`, made with `scale` device
+// pixels a pixel: a painter on it draws in 1x pixels, so every picture is drawn afresh at
+// each scale instead of being enlarged.
+QImage new_picture(QSize size, QRgb background, int scale);
 
 // Fills `area` (a rectangle or path) with a gradient running from `from` to `to`.
 void fill_gradient(QPainter& p, const QPainterPath& area, QPointF from, QPointF to,

@@ -1,0 +1,172 @@
+// Pictures on a screen of any scale: the program's own come from files made for that scale
+// and are shown pixel for pixel, a picture of the user's is enlarged by repeating its
+// pixels, and sizes in twips and program pixels stay what they are at 100 %.
+#include "platform/CheckBox.h"
+#include "platform/Forms.h"
+#include "platform/Image.h"
+#include "platform/LoadPicture.h"
+#include "platform/PictureBox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+class Stage : public Form {
+public:
+    Stage()
+        : Form("Stage", "stage", BorderStyle::FixedSingle, 6000, 3000, vbWhite)
+    {
+        finish_design();
+    }
+};
+
+int scale() { return qRound(qApp->devicePixelRatio()); }
+
+// Four colours in a 2 x 2 check, each cell `cell` pixels: hard edges everywhere.
+QImage check_picture(int cell)
+{
+    QImage image(2 * cell, 2 * cell, QImage::Format_RGB32);
+    const QRgb colours[] = { qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 160, 0), qRgb(255, 255, 0) };
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, colours[(y / cell) * 2 + x / cell]);
+    return image;
+}
+
+// The window's pixels at the screen's own resolution.
+QImage screen_of(Form& form)
+{
+    form.Show();
+    return form.surface().grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Device pixels of `area` (program pixels) that are none of the picture's own colours.
+int blended_pixels(const QImage& screen, const QRect& area, const QImage& picture)
+{
+    QList<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            colours << (picture.pixel(x, y) & RGB_MASK);
+    const QRect device(area.topLeft() * scale(), area.size() * scale());
+    int blended = 0;
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x)
+            blended += !colours.contains(screen.pixel(x, y) & RGB_MASK);
+    return blended;
+}
+
+}
+
+class HiDpiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { destroy_all_forms(); }
+
+    void built_in_pictures_match_the_screen_data();
+    void built_in_pictures_match_the_screen();
+    void users_pictures_are_enlarged_without_smoothing_data();
+    void users_pictures_are_enlarged_without_smoothing();
+    void picture_box_shows_and_fits_the_picture();
+    void switch_face_keeps_its_size();
+    void window_icon_matches_the_screen();
+};
+
+void HiDpiTest::built_in_pictures_match_the_screen_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("sign") << "sign_blank.bmp" << QSize(52, 32);
+    QTest::newRow("front door") << "front_door.bmp" << QSize(73, 148);
+    QTest::newRow("switch face") << "switch_front.bmp" << QSize(50, 20);
+}
+
+// Shown at its own size, a built-in picture lands on the screen exactly as the file made
+// for this scale holds it.
+void HiDpiTest::built_in_pictures_match_the_screen()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    const Picture picture = LoadAssetPicture(file.toStdString());
+    QCOMPARE(QSize(picture.width_px(), picture.height_px()), size);
+
+    Stage& stage = window<Stage>();
+    Image image(stage, "image", { .rect { 300, 150, 0, 0 } });
+    image.set_picture(picture);
+    QCOMPARE(image.pixel_rect(), QRect(QPoint(20, 10), size));
+
+    const QString made_for = scale() == 1 ? file : QString(file).replace(".", QString("@%1x.").arg(scale()));
+    const QImage expected = QImage(":/assets/" + made_for).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(expected.size(), size * scale());
+    const QImage screen = screen_of(stage);
+    QCOMPARE(screen.copy(QRect(QPoint(20, 10) * scale(), expected.size())), expected);
+}
+
+void HiDpiTest::users_pictures_are_enlarged_without_smoothing_data()
+{
+    QTest::addColumn<bool>("stretch");
+    QTest::addColumn<QSize>("twips");
+    QTest::newRow("at its own size") << false << QSize(0, 0);
+    QTest::newRow("stretched by 4") << true << QSize(480, 480);
+    QTest::newRow("stretched unevenly") << true << QSize(1095, 345);
+}
+
+// As a 200 % desktop shows them: every pixel of the picture becomes a block of one colour.
+void HiDpiTest::users_pictures_are_enlarged_without_smoothing()
+{
+    QFETCH(bool, stretch);
+    QFETCH(QSize, twips);
+    QTemporaryDir dir;
+    const QImage check = check_picture(4);
+    QVERIFY(check.save(dir.filePath("check.bmp")));
+
+    Stage& stage = window<Stage>();
+    Image image(stage, "image", { .rect { 300, 150, float(twips.width()), float(twips.height()) }, .stretch = stretch });
+    image.set_picture(LoadPicture(dir.filePath("check.bmp").toStdString()));
+    const QRect place = image.pixel_rect();
+    QCOMPARE(place.size(), stretch ? twips / 15 : check.size());
+    QCOMPARE(blended_pixels(screen_of(stage), place, check), 0);
+}
+
+// A picture box takes a user's picture at its size in program pixels and shows it unsmoothed.
+void HiDpiTest::picture_box_shows_and_fits_the_picture()
+{
+    QTemporaryDir dir;
+    const QImage check = check_picture(3);
+    QVERIFY(check.save(dir.filePath("check.bmp")));
+    Stage& stage = window<Stage>();
+    PictureBox box(stage, "box", { .rect { 300, 150, 1500, 1500 }, .auto_size = true });
+    box.set_picture(LoadPicture(dir.filePath("check.bmp").toStdString()));
+    QCOMPARE(box.pixel_rect(), QRect(QPoint(20, 10), check.size()));
+    QCOMPARE(blended_pixels(screen_of(stage), box.pixel_rect(), check), 0);
+}
+
+// A switch face made for this scale still fills the same part of the switch.
+void HiDpiTest::switch_face_keeps_its_size()
+{
+    Stage& stage = window<Stage>();
+    CheckBox door(stage, "door", { .rect { 0, 300, 735, 510 }, .face = LoadAssetPicture("switch_front.bmp") });
+    stage.Show();
+    auto& button = static_cast<QAbstractButton&>(door.widget());
+    QCOMPARE(button.iconSize(), QSize(50, 20));
+}
+
+// The title bar's 32-pixel icon comes from the icon file made for this scale.
+void HiDpiTest::window_icon_matches_the_screen()
+{
+    Stage& stage = window<Stage>();
+    stage.set_icon("bus.ico");
+    const QImage shown = stage.surface().windowIcon().pixmap(QSize(32, 32), scale()).toImage();
+    const QString made_for = scale() == 1 ? "bus.ico" : QString("bus@%1x.ico").arg(scale());
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+             QImage(":/assets/" + made_for).convertToFormat(QImage::Format_ARGB32));
+}
+
+QTEST_MAIN(HiDpiTest)
+#include "tst_hidpi.moc"
