@@ -115,7 +115,8 @@ program_ended() { ! kill -0 "$BUS_PID" 2>/dev/null; }
 wait_for 30 program_ended || fail "the program is still running"
 wait "$BUS_PID" || status=$?
 BUS_PID=
-[ "$status" = 0 ] || fail "exit status $status"
+[ "$status" = 0 ] || fail "exit status $status; the program printed:
+$(cat "$WORK/bus.log")"
 [ -z "$(window_named "$MAIN_TITLE")" ] && [ -z "$(window_named "設定パネル")" ] || fail "windows left behind"
 cat "$WORK/bus.log"
 echo "PASS"
