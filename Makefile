@@ -1,16 +1,22 @@
 # Two commands do everything on a fresh Debian or Ubuntu machine:
 #   make run   install what is missing, build, start the bus
 #   make test  install what is missing, build, run every test (end-to-end ones included)
+#   make test-sanitize  the same in build-asan/, built with the address, leak and
+#                       undefined-behaviour checkers
+#   make fuzz   each fuzz target for FUZZ_SECONDS (60) in build-fuzz/, built with clang
 BUILD ?= build
+SANITIZE_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test test-sanitize fuzz bench clean
 
 deps:
 	tools/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -21,6 +27,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j 1
 
+test-sanitize:
+	$(MAKE) test BUILD=$(SANITIZE_BUILD) CMAKE_FLAGS=-DBUS_SANITIZE=ON
+
+fuzz:
+	tools/run-fuzzers.sh $(FUZZ_SECONDS)
+
 bench: build
 	tools/run-benchmarks.sh $(BUILD)
 
@@ -30,4 +42,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz

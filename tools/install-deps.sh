@@ -14,6 +14,8 @@ packages=(
   pulseaudio pulseaudio-utils alsa-utils
   # the .deb and its checks; a Wayland compositor with XWayland for the Wayland test
   dpkg-dev fakeroot lintian desktop-file-utils appstream weston xwayland qt6-wayland
+  # fuzzing: clang with its libFuzzer and sanitizer runtimes
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -11,7 +11,7 @@ source "$ROOT/tests/e2e/x11.sh"
 
 PULSE_PID=
 cleanup() {
-  [ -n "$PULSE_PID" ] && kill "$PULSE_PID" 2>/dev/null
+  [ -z "$PULSE_PID" ] || kill "$PULSE_PID" 2>/dev/null || true
   stop_x
   rm -rf "$WORK"
 }
@@ -26,7 +26,7 @@ start_pulse() {
   pulseaudio -n -F "$WORK/bench.pa" --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
     --realtime=no --high-priority=no >"$WORK/pulse.log" 2>&1 &
   PULSE_PID=$!
-  wait_for 10 pactl info || fail "PulseAudio did not start"
+  wait_for 60 pactl info || fail "PulseAudio did not start"
 }
 
 echo "== sign file list"

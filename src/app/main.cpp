@@ -3,8 +3,16 @@
 #include "platform/Application.h"
 #include "platform/Forms.h"
 
+#include <cstdio>
+#include <filesystem>
+
 int main(int argc, char** argv)
 {
+    if (const auto problem = platform::display_problem()) {
+        const std::string name = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "QK31T0207";
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), problem->c_str());
+        return 1;
+    }
     platform::Application application(argc, argv);
     platform::window<Form1>().Show();
     return application.run();

@@ -4,7 +4,11 @@
 
 #include <alsa/asoundlib.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
+#include <optional>
+#include <thread>
 
 namespace platform {
 
@@ -43,22 +47,45 @@ bool configure(snd_pcm_t* pcm, const WaveFormat& format)
         == 0;
 }
 
-bool write_all(snd_pcm_t* pcm, const WaveImage& wave)
+// A piece of at most this much sound is handed over at a time, so that the moment the
+// device first takes samples is known to within one piece.
+constexpr std::chrono::milliseconds kPiece { 20 };
+
+using Clock = std::chrono::steady_clock;
+
+// The sound's own length.
+Clock::duration length_of(const WaveImage& wave)
+{
+    const auto seconds = std::chrono::duration<double>(double(wave.frames()) / wave.format.sample_rate);
+    return std::chrono::ceil<Clock::duration>(seconds);
+}
+
+struct Handover {
+    std::optional<Clock::time_point> first_taken; // when the device first took samples
+    bool complete { false };                      // every frame taken and drained
+};
+
+Handover write_all(snd_pcm_t* pcm, const WaveImage& wave)
 {
     const std::size_t frame_bytes = wave.format.frame_bytes();
+    const std::size_t piece = std::max<std::size_t>(1, wave.format.sample_rate * kPiece.count() / 1000);
+    Handover handover;
     std::size_t written = 0;
     while (written < wave.frames()) {
         const std::uint8_t* next = wave.samples.data() + written * frame_bytes;
-        snd_pcm_sframes_t done = snd_pcm_writei(pcm, next, wave.frames() - written);
+        const snd_pcm_sframes_t done = snd_pcm_writei(pcm, next, std::min(piece, wave.frames() - written));
         if (done < 0) {
             constexpr int quietly = 1;
             if (snd_pcm_recover(pcm, static_cast<int>(done), quietly) < 0)
-                return false;
+                return handover;
             continue; // an underrun: go on from where the device stopped taking frames
         }
+        if (done > 0 && !handover.first_taken)
+            handover.first_taken = Clock::now();
         written += static_cast<std::size_t>(done);
     }
-    return true;
+    handover.complete = snd_pcm_drain(pcm) == 0;
+    return handover;
 }
 
 }
@@ -76,8 +103,14 @@ bool AlsaSoundSink::play(std::span<const std::uint8_t> wave_image)
     if (parsed.image.frames() == 0)
         return true;
     const Pcm pcm = open_default_device();
-    return pcm && configure(pcm.get(), parsed.image.format) && write_all(pcm.get(), parsed.image)
-        && snd_pcm_drain(pcm.get()) == 0;
+    if (!pcm || !configure(pcm.get(), parsed.image.format))
+        return false;
+    const Handover handover = write_all(pcm.get(), parsed.image);
+    // A sound server may report the end before it has really played it, or fail half-way:
+    // the caller relies on the sound having had its whole length once the call returns.
+    if (handover.first_taken)
+        std::this_thread::sleep_until(*handover.first_taken + length_of(parsed.image));
+    return handover.complete;
 }
 
 }

@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <xcb/xcb.h>
+
 #include <cstdlib>
+#include <filesystem>
 
 namespace platform {
 
@@ -16,6 +19,48 @@ void prefer_x11_platform()
     const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
     if (wayland && x11 && (asked.isEmpty() || asked.startsWith("wayland")))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+namespace {
+
+std::optional<std::string> x11_problem()
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0')
+        return "no display to show the windows on (DISPLAY is not set)";
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reached = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!reached)
+        return "cannot connect to the X display \"" + std::string(display) + "\"";
+    return std::nullopt;
+}
+
+// Only whether the compositor's socket is there; the rest is left to Qt.
+std::optional<std::string> wayland_problem(const std::string& display)
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::filesystem::path socket = display.starts_with('/') || runtime == nullptr
+        ? std::filesystem::path(display)
+        : std::filesystem::path(runtime) / display;
+    std::error_code ignored;
+    if (!std::filesystem::is_socket(socket, ignored))
+        return "cannot connect to the Wayland display \"" + display + "\"";
+    return std::nullopt;
+}
+
+}
+
+std::optional<std::string> display_problem()
+{
+    prefer_x11_platform();
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (asked.isEmpty() && wayland != nullptr)
+        return wayland_problem(wayland);
+    if (asked.isEmpty() || asked.startsWith("xcb"))
+        return x11_problem();
+    return std::nullopt; // another platform asked for by name: Qt judges it
 }
 
 Application::Application(int& argc, char** argv)

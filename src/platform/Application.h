@@ -1,6 +1,8 @@
 #pragma once
 // The program's process: the window system connection and its one event loop.
 #include <memory>
+#include <optional>
+#include <string>
 
 class QApplication;
 
@@ -22,5 +24,9 @@ private:
 // Under a Wayland session with an X server at hand, the program uses X11: a Wayland
 // client can neither place its windows nor keep one above the others.
 void prefer_x11_platform();
+
+// Why the window system cannot be reached, checked before Qt is started (which would abort
+// the program); nothing when it can, or when the platform is one Qt is left to judge.
+std::optional<std::string> display_problem();
 
 }

@@ -2,6 +2,11 @@
 # at windows and pixels. Sourced by the test scripts.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A script run with its standard input closed would hand fd 0 to the first file it opens,
+# and the X server or the window manager would take it for their input.
+{ : <&0; } 2>/dev/null || exec </dev/null
+
 note() { echo "-- $*"; }
 
 # wait_for <seconds> <command...>: retries the command until it succeeds.
@@ -14,25 +19,69 @@ wait_for() {
   done
 }
 
+# How long a loaded machine may take to bring the server or the window manager up.
+X_START_SECONDS=${X_START_SECONDS:-60}
+
+# wait_while_alive <pid> <command...>: retries the command for up to X_START_SECONDS while
+# the process lives.
+wait_while_alive() {
+  local pid=$1; shift
+  local end=$((SECONDS + X_START_SECONDS))
+  until "$@" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $end ] || return 1
+    sleep 0.1
+  done
+}
+
+# The window manager is running when the root window names a check window that names
+# itself: the window manager's own mark that it is alive.
+wm_running() {
+  local check
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+  [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id # $check\$"
+}
+
+# The display the server wrote to its readiness file, once it accepts connections.
+x_display_ready() { [ -s "$WORK/xvfb.display" ]; }
+
+# start_x: a private Xvfb (on a free display it picks itself, ready once it names it) with
+# openbox, and DISPLAY pointing there. Needs $WORK; exits 77 if a tool is missing. Nothing
+# it started is left running when it fails.
 start_x() {
   for tool in Xvfb openbox xdotool xprop xwininfo convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
   done
-  local n
-  for n in $(seq 90 120); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
-  export DISPLAY=":$n"
-  Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset \
+    3>"$WORK/xvfb.display" </dev/null >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
-  wait_for 10 xdpyinfo || fail "Xvfb did not start"
-  openbox --config-file /etc/xdg/openbox/rc.xml >"$WORK/openbox.log" 2>&1 &
+  if ! wait_while_alive "$XVFB_PID" x_display_ready; then
+    stop_x
+    fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+  fi
+  export DISPLAY=":$(head -1 "$WORK/xvfb.display")"
+  openbox --config-file /etc/xdg/openbox/rc.xml </dev/null >"$WORK/openbox.log" 2>&1 &
   WM_PID=$!
-  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+  # Should this script end without stop_x (killed, or a cleanup that stopped half-way),
+  # the guard ends both within a second.
+  (while kill -0 $$ 2>/dev/null; do sleep 1; done; kill "$WM_PID" "$XVFB_PID") </dev/null >/dev/null 2>&1 &
+  X_GUARD_PID=$!
+  if ! wait_while_alive "$WM_PID" wm_running; then
+    stop_x
+    fail "openbox did not start on $DISPLAY: $(cat "$WORK/openbox.log")"
+  fi
 }
 
+# stop_x: ends the window manager and the server started by start_x and waits for them.
+# Safe to call more than once, after a failed start, and under `set -e`.
 stop_x() {
-  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-  wait 2>/dev/null || true
+  local pid
+  for pid in ${X_GUARD_PID:-} ${WM_PID:-} ${XVFB_PID:-}; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  X_GUARD_PID=
+  WM_PID=
+  XVFB_PID=
 }
 
 # The id of the visible window with this exact title.

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Started with no display to reach, the program says so in one line on stderr and ends
+# with status 1: no abort, no core file, nothing on stdout.
+# Usage: no_display.sh <program>
+set -euo pipefail
+exe=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# expect_no_display <case> <text the line must hold> [VAR=value...]: runs the program in an
+# otherwise empty environment, from an empty folder.
+expect_no_display() {
+  local name=$1 text=$2; shift 2
+  local status=0
+  mkdir "$work/$name"
+  (cd "$work/$name" && ulimit -c unlimited && exec env -i "$@" "$exe") \
+    >"$work/$name.out" 2>"$work/$name.err" </dev/null || status=$?
+  local lines
+  lines=$(wc -l <"$work/$name.err")
+  local problem=""
+  if [ "$status" != 1 ]; then problem="exit status $status"
+  elif [ "$lines" != 1 ]; then problem="$lines lines on stderr"
+  elif ! grep -qF -- "$text" "$work/$name.err"; then problem="the line does not say \"$text\""
+  elif [ -s "$work/$name.out" ]; then problem="printed on stdout"
+  elif [ -n "$(ls -A "$work/$name")" ]; then problem="left files: $(ls -A "$work/$name")"
+  fi
+  if [ -n "$problem" ]; then
+    echo "FAIL $name: $problem"
+    sed 's/^/  stderr: /' "$work/$name.err"
+    failures=$((failures + 1))
+  else
+    echo "ok   $name: $(cat "$work/$name.err")"
+  fi
+}
+
+expect_no_display empty-environment "DISPLAY is not set"
+expect_no_display x11-asked-for "DISPLAY is not set" QT_QPA_PLATFORM=xcb
+expect_no_display empty-display "DISPLAY is not set" DISPLAY=
+expect_no_display unreachable-display 'X display ":4321"' DISPLAY=:4321
+expect_no_display unreachable-under-wayland 'X display ":4321"' DISPLAY=:4321 WAYLAND_DISPLAY=wayland-4321
+expect_no_display wayland-only 'Wayland display "wayland-4321"' WAYLAND_DISPLAY=wayland-4321 XDG_RUNTIME_DIR=/tmp
+[ "$failures" = 0 ] || exit 1
+echo PASS
