@@ -30,14 +30,13 @@ const QPixmap& Image::stretched_to(const QSize& size) const
 
 void Image::paint(QPainter& painter) const
 {
-    const QPixmap* pixmap = m_picture.pixmap();
-    if (!pixmap)
+    if (m_picture.empty())
         return;
     if (m_stretch) {
         const QRect place = pixel_rect();
         painter.drawPixmap(place.topLeft(), stretched_to(place.size()));
     } else {
-        painter.drawPixmap(pixel_rect().topLeft(), *pixmap);
+        m_picture.draw(painter, pixel_rect().topLeft());
     }
 }
 
