@@ -1,0 +1,268 @@
+// Windows metafiles and enhanced metafiles from real writers: their size, what they draw
+// (checked by pixel), their text's character sets, and damaged files.
+#include "platform/MetafilePicture.h"
+#include "platform/MetafileText.h"
+
+#include "platform/Font.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+QByteArray sample(const QString& name)
+{
+    QFile file(QStringLiteral(PICTURE_DATA "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage whole(const PictureSource& source) { return source.render(QRect(QPoint(0, 0), source.size())); }
+
+bool near(QColor a, QColor b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+        && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// Pixels of a rectangle close to a colour.
+int count_near(const QImage& image, const QRect& area, QColor color, int tolerance = 60)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += near(image.pixelColor(x, y), color, tolerance) ? 1 : 0;
+    }
+    return count;
+}
+
+// Of the upper part's pixels near a colour in either image, the share near it in both.
+double overlap(const QImage& a, const QImage& b, QColor color)
+{
+    int both = 0, either = 0;
+    for (int y = 0; y < 18; ++y) {
+        for (int x = 0; x < 52; ++x) {
+            const bool in_a = near(a.pixelColor(x, y), color, 100), in_b = near(b.pixelColor(x, y), color, 100);
+            both += in_a && in_b;
+            either += in_a || in_b;
+        }
+    }
+    return either == 0 ? 0 : double(both) / either;
+}
+
+// An enhanced metafile with `records` put right after the header.
+QByteArray with_records_after_header(const QByteArray& emf, const QByteArray& records)
+{
+    const quint32 header_size = qFromLittleEndian<quint32>(emf.constData() + 4);
+    return emf.left(header_size) + records + emf.mid(header_size);
+}
+
+QByteArray emf_record(quint32 type, const QByteArray& parameters)
+{
+    QByteArray record(8, '\0');
+    qToLittleEndian<quint32>(type, record.data());
+    qToLittleEndian<quint32>(quint32(8 + parameters.size()), record.data() + 4);
+    return record + parameters;
+}
+
+// Where the first record of a kind starts in an enhanced metafile.
+int record_at(const QByteArray& emf, quint32 type)
+{
+    for (int at = 0; at + 8 <= emf.size();) {
+        if (qFromLittleEndian<quint32>(emf.constData() + at) == type)
+            return at;
+        at += int(qFromLittleEndian<quint32>(emf.constData() + at + 4));
+    }
+    return -1;
+}
+
+QByteArray with_u32(QByteArray bytes, int at, quint32 value)
+{
+    qToLittleEndian<quint32>(value, bytes.data() + at);
+    return bytes;
+}
+
+QByteArray with_i16(QByteArray bytes, int at, qint16 value)
+{
+    qToLittleEndian<qint16>(value, bytes.data() + at);
+    return bytes;
+}
+
+const QColor Navy(0, 0, 0x80), Yellow(0xFF, 0xFF, 0), Red(0xFF, 0, 0), Blue(0, 0, 0xFF), Green(0, 0xC0, 0),
+    DarkGreen(0, 0xA0, 0);
+
+}
+
+class MetafileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { install_font_substitutions(); }
+
+    void natural_sizes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("size");
+        // Placeable: 649 x 399 units at 1200 an inch, through HIMETRIC.
+        QTest::newRow("placeable wmf") << sample("sign-inkscape.wmf") << QSize(52, 32);
+        QTest::newRow("placeable wmf, bitmap") << sample("bitmap-inkscape.wmf") << QSize(52, 32);
+        // Frames of 1399 x 899 hundredths of a millimetre.
+        QTest::newRow("emf") << sample("sign-inkscape.emf") << QSize(53, 34);
+        QTest::newRow("emf, frame far down the page") << sample("sign-pstoedit.emf") << QSize(921, 567);
+        const QByteArray emf = sample("sign-inkscape.emf");
+        QTest::newRow("emf frame 1375 wide") << with_u32(emf, 32, 1375) << QSize(52, 34);
+        QTest::newRow("emf frame 1376 wide") << with_u32(emf, 32, 1376) << QSize(52, 34);
+        const QByteArray wmf = sample("sign-inkscape.wmf");
+        QTest::newRow("bounding box at 2540 an inch") << with_i16(with_i16(wmf, 14, 2540), 10, 1376) << QSize(52, 15);
+    }
+    void natural_sizes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, size);
+        const auto source = decode_metafile(file);
+        QVERIFY(source);
+        QCOMPARE(source->size(), size);
+    }
+
+    void signs_draw_ground_and_text_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("emf text") << "sign-inkscape.emf";
+        QTest::newRow("emf paths") << "sign-inkscape-paths.emf";
+        QTest::newRow("wmf polygons") << "sign-inkscape-paths.wmf";
+        QTest::newRow("wmf text") << "sign-inkscape.wmf";
+    }
+    // Navy ground, yellow characters in the upper part, white ones below.
+    void signs_draw_ground_and_text()
+    {
+        QFETCH(QString, file);
+        const auto source = decode_metafile(sample(file));
+        QVERIFY(source);
+        const QImage image = whole(*source);
+        QVERIFY(near(image.pixelColor(1, 1), Navy, 8));
+        QVERIFY(near(image.pixelColor(50, 30), Navy, 8));
+        QVERIFY2(count_near(image, QRect(0, 0, 52, 18), Yellow) >= 20, "too little yellow above");
+        QCOMPARE(count_near(image, QRect(0, 18, 52, 14), Yellow), 0);
+        QVERIFY2(count_near(image, QRect(0, 19, 52, 13), Qt::white) >= 15, "too little white below");
+        QCOMPARE(count_near(image, QRect(0, 0, 52, 17), Qt::white, 40), 0);
+    }
+
+    void japanese_text_is_drawn_with_its_own_characters()
+    {
+        // The enhanced file's text and the same characters written as paths cover mostly the
+        // same pixels; the placeable file's "???" does not.
+        const QImage text = whole(*decode_metafile(sample("sign-inkscape.emf")));
+        const QImage paths = whole(*decode_metafile(sample("sign-inkscape-paths.emf")));
+        const QImage marks = whole(*decode_metafile(sample("sign-inkscape.wmf")));
+        const double same = overlap(text, paths, Yellow), different = overlap(marks, paths, Yellow);
+        QVERIFY2(same > 0.5 && different < 0.3, qPrintable(QString("%1, %2").arg(same).arg(different)));
+    }
+
+    void bitmaps_keep_sharp_pixels_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("wmf stretch dib") << "bitmap-inkscape.wmf";
+        QTest::newRow("emf stretch dib bits") << "bitmap-inkscape.emf";
+    }
+    // Blocks of 8 x 8 pixels from (4, 8): red, blue / green, white; no colour mixed at the seams.
+    void bitmaps_keep_sharp_pixels()
+    {
+        QFETCH(QString, file);
+        const auto source = decode_metafile(sample(file));
+        QVERIFY(source);
+        const QImage image = whole(*source);
+        struct Expected { QPoint at; QColor color; };
+        const Expected expected[] = { { { 4, 8 }, Red }, { { 11, 15 }, Red }, { { 12, 8 }, Blue }, { { 19, 15 }, Blue },
+                                      { { 4, 16 }, Green }, { { 11, 23 }, Green }, { { 12, 16 }, Qt::white },
+                                      { { 2, 2 }, Qt::white }, { { 30, 10 }, DarkGreen }, { { 45, 21 }, DarkGreen },
+                                      { { 50, 16 }, Qt::white } };
+        for (const Expected& pixel : expected)
+            QVERIFY2(near(image.pixelColor(pixel.at), pixel.color, 0),
+                     qPrintable(QString("(%1, %2) is %3").arg(pixel.at.x()).arg(pixel.at.y())
+                                    .arg(image.pixelColor(pixel.at).name())));
+    }
+
+    void records_it_does_not_draw_are_passed_over()
+    {
+        const QByteArray emf = sample("sign-inkscape.emf");
+        const QImage plain = whole(*decode_metafile(emf));
+        // A comment carrying other records (as dual files begin) and a kind no writer uses.
+        const QByteArray comment = emf_record(70, QByteArray("\x10\0\0\0+FME\x01\x40\x01\0\x0c\0\0\0\0\0\0\0", 20));
+        const QByteArray unknown = emf_record(0x7777, QByteArray(12, '\x55'));
+        const auto source = decode_metafile(with_records_after_header(emf, comment + unknown));
+        QVERIFY(source);
+        QCOMPARE(whole(*source), plain);
+    }
+
+    void text_decoded_by_character_set_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("charset");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("units");
+        QTest::newRow("shift_jis") << QByteArray("\x93\x8c\x8b\x9e\x89\x77 A") << 128 << QString("東京駅 A")
+                                   << QList<int> { 2, 2, 2, 1, 1 };
+        QTest::newRow("shift_jis half-width kana") << QByteArray("\xb6\xc5") << 128 << QString("ｶﾅ") << QList<int> { 1, 1 };
+        QTest::newRow("gb2312 as gbk") << QByteArray("\x96\x7c\xbe\xa9\xf1\x6b") << 134 << QString("東京駅")
+                                       << QList<int> { 2, 2, 2 };
+        QTest::newRow("big5") << QByteArray("\xaa\x46\xa8\xca") << 136 << QString("東京") << QList<int> { 2, 2 };
+        QTest::newRow("ansi") << QByteArray("\x80 caf\xe9") << 0 << QString("€ café") << QList<int> { 1, 1, 1, 1, 1, 1 };
+        QTest::newRow("lead byte at the end") << QByteArray("A\x93") << 128 << QString("A?") << QList<int> { 1, 1 };
+    }
+    void text_decoded_by_character_set()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, charset);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, units);
+        const DecodedText decoded = decode_ansi_text(
+            Bytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()) }), charset);
+        QString joined;
+        for (const QString& character : decoded.characters)
+            joined += character;
+        QCOMPARE(joined, text);
+        QCOMPARE(QList<int>(decoded.units.begin(), decoded.units.end()), units);
+    }
+
+    void damaged_files_are_no_picture_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray wmf = sample("sign-inkscape.wmf"), emf = sample("sign-inkscape.emf");
+        const QByteArray bitmap = sample("bitmap-inkscape.emf");
+        QTest::newRow("wmf cut in a record") << wmf.left(wmf.size() - 7);
+        QTest::newRow("emf cut in a record") << emf.left(emf.size() - 7);
+        QTest::newRow("emf cut in its header") << emf.left(60);
+        QTest::newRow("wmf record of no length") << with_u32(wmf, 40, 0);
+        QTest::newRow("emf record of no length") << with_u32(emf, qFromLittleEndian<quint32>(emf.constData() + 4) + 4, 0);
+        QTest::newRow("wmf with no object slots") << with_i16(wmf, 22 + 10, 0);
+        QTest::newRow("wmf no units per inch") << with_i16(wmf, 14, 0);
+        QTest::newRow("wmf bigger than 8192 pixels") << with_i16(with_i16(wmf, 14, 1), 10, 9000);
+        QTest::newRow("emf frame upside down") << with_u32(emf, 36, quint32(-5));
+        const int dib = record_at(bitmap, 81);
+        QTest::newRow("emf bitmap rows past its record") << with_u32(bitmap, dib + 60, 0x7FFFFFFF);
+        const int info = dib + int(qFromLittleEndian<quint32>(bitmap.constData() + dib + 48));
+        QTest::newRow("emf bitmap taller than its rows") << with_u32(bitmap, info + 8, 100000);
+        QTest::newRow("emf bitmap of 2^31 x 2^31") << with_u32(with_u32(bitmap, info + 8, 0x7FFFFFFF), info + 4, 0x7FFFFFFF);
+        QTest::newRow("plain wmf without a window") << wmf.mid(22).left(18) + QByteArray("\x03\0\0\0\0\0", 6);
+    }
+    void damaged_files_are_no_picture()
+    {
+        QFETCH(QByteArray, file);
+        QVERIFY(is_metafile(file));
+        QVERIFY(!decode_metafile(file));
+    }
+
+    void plain_wmf_takes_its_size_from_the_window()
+    {
+        // The placeable file without its first 22 bytes: its records set a window.
+        const auto source = decode_metafile(sample("sign-inkscape.wmf").mid(22));
+        QVERIFY(source);
+        QVERIFY(source->size().width() > 0);
+        QVERIFY(near(whole(*source).pixelColor(1, 1), Navy, 8));
+    }
+};
+
+QTEST_MAIN(MetafileTest)
+#include "tst_metafiles.moc"
