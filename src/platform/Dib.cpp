@@ -115,7 +115,7 @@ Dib decode_packed_dib(Bytes dib)
     return decode_dib(dib, dib.from(header.header_size + masks + table));
 }
 
-Dib decode_dib(Bytes info, Bytes bits)
+Dib decode_dib(Bytes info, Bytes bits, const QRect& area)
 {
     const DibHeader header = read_header(info);
     const int bpp = header.bits_per_pixel;
@@ -128,14 +128,16 @@ Dib decode_dib(Bytes info, Bytes bits)
     const std::int64_t rows = std::abs(header.height);
     const std::int64_t stride = (header.width * bpp + 31) / 32 * 4;
     require(bits.has(0, static_cast<std::size_t>(stride * rows)));
-    QImage image(static_cast<int>(header.width), static_cast<int>(rows), QImage::Format_RGB32);
-    require(!image.isNull());
-    for (std::int64_t y = 0; y < rows; ++y) {
+    const QRect whole(0, 0, static_cast<int>(header.width), static_cast<int>(rows));
+    const QRect part = area.isNull() ? whole : area.intersected(whole);
+    QImage image(part.size(), QImage::Format_RGB32);
+    require(!image.isNull() || part.isEmpty());
+    for (int y = part.top(); y <= part.bottom(); ++y) {
         const std::int64_t stored = header.height < 0 ? y : rows - 1 - y;
         const Bytes row = bits.part(static_cast<std::size_t>(stored * stride), static_cast<std::size_t>(stride));
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
-        for (std::int64_t x = 0; x < header.width; ++x)
-            line[x] = pixel_at(row, x, header, table, masks);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y - part.top()));
+        for (int x = part.left(); x <= part.right(); ++x)
+            line[x - part.left()] = pixel_at(row, x, header, table, masks);
     }
     return { image, header.height > 0 };
 }

@@ -19,9 +19,10 @@ struct Dib {
     QRectF source(double x, double y, double width, double height) const;
 };
 
-// The bitmap whose header starts `info` and whose rows start `bits`; a header or rows that
-// do not fit their record throw DamagedPicture.
-Dib decode_dib(Bytes info, Bytes bits);
+// The bitmap whose header starts `info` and whose rows start `bits`, or only the part
+// `area` of it (in top-down rows); a header or rows that do not fit their record throw
+// DamagedPicture.
+Dib decode_dib(Bytes info, Bytes bits, const QRect& area = QRect());
 // A bitmap whose rows follow its header and colour table.
 Dib decode_packed_dib(Bytes dib);
 

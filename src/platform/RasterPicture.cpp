@@ -1,6 +1,6 @@
 #include "platform/RasterPicture.h"
 
-#include "platform/MetafileBytes.h"
+#include "platform/Dib.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -70,6 +70,18 @@ bool complete(const QByteArray& format, const QByteArray& bytes)
     }
 }
 
+// The rows and columns of an uncompressed bitmap file that are shown, read straight from
+// its bytes; a null image for the encodings the reader is left to.
+QImage bitmap_part(const QByteArray& bytes, const QRect& area)
+{
+    try {
+        const Bytes file = bytes_of(bytes);
+        return decode_dib(file.from(14), file.from(file.u32(10)), area).image;
+    } catch (const DamagedPicture&) {
+        return {};
+    }
+}
+
 // The file's bytes, kept to decode the parts that are shown.
 class RasterSource : public PictureSource {
 public:
@@ -79,6 +91,10 @@ public:
     QSize size() const override { return m_size; }
     QImage render(const QRect& area) const override
     {
+        if (m_format == "bmp") {
+            if (QImage part = bitmap_part(m_bytes, area); !part.isNull())
+                return part;
+        }
         QBuffer buffer;
         buffer.setData(m_bytes);
         QImageReader reader(&buffer, m_format);
