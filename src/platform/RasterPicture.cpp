@@ -17,19 +17,34 @@ Bytes bytes_of(const QByteArray& bytes)
     return Bytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()) });
 }
 
-// A JPEG's segments up to its scan, then its end marker somewhere after the scan.
+// The markers a JPEG may hold before its first scan: frames, tables, restart interval,
+// application data and comments.
+bool header_marker(std::uint8_t marker)
+{
+    return (marker >= 0xC0 && marker <= 0xCF) || marker == 0xDB || marker == 0xDD || marker == 0xDC
+        || (marker >= 0xE0 && marker <= 0xEF) || marker == 0xFE;
+}
+
+// A JPEG's start, known segments up to its scan, a frame among them, then its end marker
+// somewhere after the scan.
 bool jpeg_complete(Bytes file)
 {
+    if (file.u8(0) != 0xFF || file.u8(1) != 0xD8)
+        return false;
+    bool frame = false;
     std::size_t at = 2;
     while (file.has(at, 4) && file.u8(at) == 0xFF) {
         const std::uint8_t marker = file.u8(at + 1);
         if (marker == 0xDA) { // start of scan: entropy-coded data follows
-            for (std::size_t i = at + 2; i + 1 < file.size(); ++i) {
+            for (std::size_t i = at + 2; frame && i + 1 < file.size(); ++i) {
                 if (file.u8(i) == 0xFF && file.u8(i + 1) == 0xD9)
                     return true;
             }
             return false;
         }
+        if (!header_marker(marker))
+            return false;
+        frame = frame || (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC);
         at += 2 + ((std::size_t { file.u8(at + 2) } << 8) | file.u8(at + 3));
     }
     return false;
