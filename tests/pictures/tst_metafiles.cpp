@@ -196,6 +196,17 @@ private slots:
         QCOMPARE(whole(*source), plain);
     }
 
+    void micrometres_win_over_rounded_millimetres()
+    {
+        // Some writers round szlMillimeters to whole millimetres; the drawing must not move.
+        const QByteArray emf = sample("sign-inkscape.emf");
+        const QImage exact = whole(*decode_metafile(emf));
+        const QImage rounded = whole(*decode_metafile(with_u32(emf, 80, 200)));
+        QCOMPARE(rounded, exact);
+        const QImage without = whole(*decode_metafile(with_u32(with_u32(emf, 80, 200), 100, 0)));
+        QVERIFY(without != exact); // with millimetres alone the rounding shows
+    }
+
     void text_decoded_by_character_set_data()
     {
         QTest::addColumn<QByteArray>("bytes");
