@@ -42,8 +42,8 @@ int count_near(const QImage& image, const QRect& area, QColor color, int toleran
 double overlap(const QImage& a, const QImage& b, QColor color)
 {
     int both = 0, either = 0;
-    for (int y = 0; y < 18; ++y) {
-        for (int x = 0; x < 52; ++x) {
+    for (int y = 0; y < std::min(a.height(), b.height()) * 18 / 32; ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
             const bool in_a = near(a.pixelColor(x, y), color, 100), in_b = near(b.pixelColor(x, y), color, 100);
             both += in_a && in_b;
             either += in_a || in_b;
@@ -74,6 +74,21 @@ int record_at(const QByteArray& emf, quint32 type)
         if (qFromLittleEndian<quint32>(emf.constData() + at) == type)
             return at;
         at += int(qFromLittleEndian<quint32>(emf.constData() + at + 4));
+    }
+    return -1;
+}
+
+// Where the first record of a function whose font character set byte is `charset` starts
+// in a placeable Windows metafile.
+int wmf_record_at(const QByteArray& wmf, quint16 function, int charset)
+{
+    for (int at = 40; at + 20 <= wmf.size();) {
+        const int size = int(qFromLittleEndian<quint32>(wmf.constData() + at)) * 2;
+        if (size < 6)
+            return -1;
+        if (qFromLittleEndian<quint16>(wmf.constData() + at + 4) == function && quint8(wmf[at + 19]) == charset)
+            return at;
+        at += size;
     }
     return -1;
 }
@@ -111,6 +126,8 @@ private slots:
         // Frames of 1399 x 899 hundredths of a millimetre.
         QTest::newRow("emf") << sample("sign-inkscape.emf") << QSize(53, 34);
         QTest::newRow("emf, frame far down the page") << sample("sign-pstoedit.emf") << QSize(921, 567);
+        QTest::newRow("dual emf, 1309 x 780") << sample("sign-libreoffice.emf") << QSize(49, 29);
+        QTest::newRow("placeable wmf, 1310 x 781 at 2540 an inch") << sample("sign-libreoffice.wmf") << QSize(50, 30);
         const QByteArray emf = sample("sign-inkscape.emf");
         QTest::newRow("emf frame 1375 wide") << with_u32(emf, 32, 1375) << QSize(52, 34);
         QTest::newRow("emf frame 1376 wide") << with_u32(emf, 32, 1376) << QSize(52, 34);
@@ -129,35 +146,63 @@ private slots:
     void signs_draw_ground_and_text_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("emf text") << "sign-inkscape.emf";
-        QTest::newRow("emf paths") << "sign-inkscape-paths.emf";
-        QTest::newRow("wmf polygons") << "sign-inkscape-paths.wmf";
-        QTest::newRow("wmf text") << "sign-inkscape.wmf";
+        QTest::addColumn<int>("middle"); // the row between the two texts
+        QTest::newRow("emf text") << "sign-inkscape.emf" << 18;
+        QTest::newRow("emf paths") << "sign-inkscape-paths.emf" << 18;
+        QTest::newRow("wmf polygons") << "sign-inkscape-paths.wmf" << 18;
+        QTest::newRow("wmf text") << "sign-inkscape.wmf" << 18;
+        QTest::newRow("dual emf") << "sign-libreoffice.emf" << 16;
+        QTest::newRow("wmf text as gb2312") << "sign-libreoffice.wmf" << 17;
     }
     // Navy ground, yellow characters in the upper part, white ones below.
     void signs_draw_ground_and_text()
     {
         QFETCH(QString, file);
+        QFETCH(int, middle);
         const auto source = decode_metafile(sample(file));
         QVERIFY(source);
         const QImage image = whole(*source);
+        // Frames rounded up to whole millimetres leave white page right and below the drawing.
+        const int width = std::min(image.width(), 52), height = std::min(image.height(), 32);
         QVERIFY(near(image.pixelColor(1, 1), Navy, 8));
-        QVERIFY(near(image.pixelColor(50, 30), Navy, 8));
-        QVERIFY2(count_near(image, QRect(0, 0, 52, 18), Yellow) >= 20, "too little yellow above");
-        QCOMPARE(count_near(image, QRect(0, 18, 52, 14), Yellow), 0);
-        QVERIFY2(count_near(image, QRect(0, 19, 52, 13), Qt::white) >= 15, "too little white below");
-        QCOMPARE(count_near(image, QRect(0, 0, 52, 17), Qt::white, 40), 0);
+        QVERIFY(near(image.pixelColor(width - 3, height - 3), Navy, 8));
+        QVERIFY2(count_near(image, QRect(0, 0, width, middle), Yellow) >= 20, "too little yellow above");
+        QCOMPARE(count_near(image, QRect(0, middle, width, height - middle), Yellow), 0);
+        QVERIFY2(count_near(image, QRect(0, middle + 1, width, height - middle - 1), Qt::white) >= 15,
+                 "too little white below");
+        QCOMPARE(count_near(image, QRect(0, 0, width, middle - 1), Qt::white, 40), 0);
     }
 
+    void japanese_text_is_drawn_with_its_own_characters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("wide text, the same as paths") << "sign-inkscape.emf" << "sign-inkscape-paths.emf" << true;
+        QTest::newRow("\"???\" differs from paths") << "sign-inkscape.wmf" << "sign-inkscape-paths.emf" << false;
+
+    }
+    // Text and the same characters drawn otherwise cover mostly the same pixels.
     void japanese_text_is_drawn_with_its_own_characters()
     {
-        // The enhanced file's text and the same characters written as paths cover mostly the
-        // same pixels; the placeable file's "???" does not.
-        const QImage text = whole(*decode_metafile(sample("sign-inkscape.emf")));
-        const QImage paths = whole(*decode_metafile(sample("sign-inkscape-paths.emf")));
-        const QImage marks = whole(*decode_metafile(sample("sign-inkscape.wmf")));
-        const double same = overlap(text, paths, Yellow), different = overlap(marks, paths, Yellow);
-        QVERIFY2(same > 0.5 && different < 0.3, qPrintable(QString("%1, %2").arg(same).arg(different)));
+        QFETCH(QString, text);
+        QFETCH(QString, reference);
+        QFETCH(bool, same);
+        const double shared = overlap(whole(*decode_metafile(sample(text))),
+                                      whole(*decode_metafile(sample(reference))), Yellow);
+        QVERIFY2(same ? shared > 0.5 : shared < 0.3, qPrintable(QString::number(shared)));
+    }
+
+    void text_follows_its_font_character_set()
+    {
+        // The same bytes read as GBK and as the ANSI code page are different characters.
+        const QByteArray gbk = sample("sign-libreoffice.wmf");
+        const int font = wmf_record_at(gbk, 0x02FB, 134);
+        QVERIFY(font > 0);
+        QByteArray ansi = gbk;
+        ansi[font + 19] = 0;
+        const double shared = overlap(whole(*decode_metafile(gbk)), whole(*decode_metafile(ansi)), Yellow);
+        QVERIFY2(shared < 0.5, qPrintable(QString::number(shared)));
     }
 
     void bitmaps_keep_sharp_pixels_data()
