@@ -67,15 +67,26 @@ QByteArray emf_record(quint32 type, const QByteArray& parameters)
     return record + parameters;
 }
 
-// Where the first record of a kind starts in an enhanced metafile.
-int record_at(const QByteArray& emf, quint32 type)
+// Where the nth record of a kind starts in an enhanced metafile.
+int record_at(const QByteArray& emf, quint32 type, int nth = 1)
 {
     for (int at = 0; at + 8 <= emf.size();) {
-        if (qFromLittleEndian<quint32>(emf.constData() + at) == type)
+        if (qFromLittleEndian<quint32>(emf.constData() + at) == type && --nth == 0)
             return at;
-        at += int(qFromLittleEndian<quint32>(emf.constData() + at + 4));
+        const int size = int(qFromLittleEndian<quint32>(emf.constData() + at + 4));
+        if (size < 8)
+            return -1;
+        at += size;
     }
     return -1;
+}
+
+// The face of an enhanced metafile's font record replaced.
+QByteArray with_face(QByteArray emf, int font_record, std::u16string_view face)
+{
+    for (int i = 0; i < 32; ++i)
+        qToLittleEndian<quint16>(i < int(face.size()) ? face[std::size_t(i)] : 0, emf.data() + font_record + 40 + i * 2);
+    return emf;
 }
 
 // Where the first record of a function whose font character set byte is `charset` starts
@@ -203,6 +214,19 @@ private slots:
         ansi[font + 19] = 0;
         const double shared = overlap(whole(*decode_metafile(gbk)), whole(*decode_metafile(ansi)), Yellow);
         QVERIFY2(shared < 0.5, qPrintable(QString::number(shared)));
+    }
+
+    void faces_go_through_the_programs_font_substitution()
+    {
+        // "ＭＳ ゴシック" is drawn with IPAGothic, which fontconfig alone would not choose.
+        const QByteArray emf = sample("sign-libreoffice.emf");
+        const int latin_font = record_at(emf, 82, 2);
+        QVERIFY(latin_font > 0);
+        const QImage ipa = whole(*decode_metafile(with_face(emf, latin_font, u"IPAGothic")));
+        const QImage ms = whole(*decode_metafile(with_face(emf, latin_font, u"ＭＳ ゴシック")));
+        const QImage other = whole(*decode_metafile(emf));
+        QCOMPARE(ms, ipa);
+        QVERIFY(other != ipa); // the face changes what is drawn
     }
 
     void bitmaps_keep_sharp_pixels_data()
