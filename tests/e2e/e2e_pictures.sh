@@ -46,7 +46,8 @@ sign_pixels() {
   screenshot "$WORK/sign.png"
   while [ $# -gt 0 ]; do pixel "$WORK/sign.png" $((SIGN_X + $1)) $((SIGN_Y + $2)); shift 2; done
 }
-step_down() { xdotool key Down; sleep 0.5; }
+# Whether the sign's pixel at an offset has a colour.
+sign_shows() { [ "$(sign_pixels "$1" "$2")" = "$3" ]; }
 
 note "the sign folder is chosen; the bitmap is the first sign"
 click "$PANEL" 207 155 # 方向幕フォルダー
@@ -59,9 +60,9 @@ wait_for 10 window_gone "画像の位置" || fail "chooser did not close"
 click "$MAIN" 238 53 # the sign takes the focus
 
 note "Down: the Windows metafile, navy with yellow characters"
-step_down
+xdotool key Down
+wait_for 10 sign_shows 2 2 0,0,128 || fail "the metafile's ground is $(sign_pixels 2 2)"
 screenshot "$ARTIFACTS/e2e-pictures-wmf.png"
-[ "$(sign_pixels 2 2)" = "0,0,128" ] || fail "the metafile's ground is $(sign_pixels 2 2)"
 # Yellowish pixels in the sign's upper half.
 yellow=$(convert "$WORK/sign.png" -crop "52x16+$SIGN_X+$SIGN_Y" -depth 8 txt:- \
   | awk -F'[(),]' 'NR > 1 && $3 > 180 && $4 > 180 && $5 < 100 { n++ } END { print n + 0 }')
@@ -69,17 +70,20 @@ yellow=$(convert "$WORK/sign.png" -crop "52x16+$SIGN_X+$SIGN_Y" -depth 8 txt:- \
 wmf=$(sign_pixels 2 2 20 9 40 25)
 
 note "Down: a damaged JPEG changes nothing"
-step_down
+xdotool key Down
+sleep 1
 [ "$(sign_pixels 2 2 20 9 40 25)" = "$wmf" ] || fail "the damaged picture changed the sign"
 
 note "Down: the enhanced metafile, its bitmap sharp"
-step_down
+xdotool key Down
+wait_for 10 sign_shows 4 8 255,0,0 || fail "the enhanced metafile is not shown"
 screenshot "$ARTIFACTS/e2e-pictures-emf.png"
 expected=$'255,0,0\n0,0,255\n0,192,0\n255,255,255\n0,160,0\n255,255,255'
 actual=$(sign_pixels 4 8 19 8 4 23 19 23 36 16 1 1)
 [ "$actual" = "$expected" ] || fail "the enhanced metafile shows $(echo $actual)"
 
 note "Up past the damaged file goes back to the Windows metafile"
-xdotool key Up; sleep 0.3; xdotool key Up; sleep 0.5
-[ "$(sign_pixels 2 2 20 9 40 25)" = "$wmf" ] || fail "Up did not show the metafile again"
+xdotool key Up Up
+wait_for 10 sign_shows 2 2 0,0,128 || fail "Up did not show the metafile again"
+[ "$(sign_pixels 2 2 20 9 40 25)" = "$wmf" ] || fail "the metafile looks different the second time"
 echo "PASS"
