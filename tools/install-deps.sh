@@ -12,6 +12,8 @@ packages=(
   # end-to-end tests: X server, window manager, input, inspection, screenshots, sound server
   xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
   pulseaudio pulseaudio-utils alsa-utils
+  # fuzzing (tools/run-fuzzers.sh): clang with libFuzzer and the sanitizers' runtimes
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -24,5 +24,4 @@ bool is_wmf(Bytes file);
 WmfLayout read_wmf_layout(Bytes file);
 void play_wmf(Bytes file, QPainter& painter, const QTransform& picture_to_painter);
 
-
 }
