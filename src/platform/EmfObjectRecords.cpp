@@ -1,4 +1,5 @@
 // Enhanced metafile records that make, select and delete pens, brushes and fonts.
+#include "platform/Dib.h"
 #include "platform/EmfRecords.h"
 #include "platform/MetafileCanvas.h"
 
@@ -23,6 +24,14 @@ GdiPen extended_pen(Bytes record)
     if (record.u32(36) == BS_NULL)
         pen.style = GdiPen::Null;
     return pen;
+}
+
+// ih, usage, then the bitmap's header and rows by offset and size.
+GdiBrush pattern_brush(Bytes record)
+{
+    const Bytes info = record.part(record.u32(16), record.u32(20));
+    const Bytes bits = record.part(record.u32(24), record.u32(28));
+    return GdiBrush { GdiBrush::Pattern, Qt::black, 0, decode_dib(info, bits).image };
 }
 
 GdiFont logical_font(Bytes record)
@@ -64,8 +73,9 @@ bool play_object_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record
     case 40: canvas.delete_object(record.u32(8)); break;
     case 82: canvas.create_object(record.u32(8), logical_font(record)); break;
     case 95: canvas.create_object(record.u32(8), extended_pen(record)); break;
-    case 49: case 93: case 94: case 99: case 122:
-        canvas.create_object(record.u32(8), std::monostate {}); // palettes, pattern brushes, colour spaces
+    case 93: case 94: canvas.create_object(record.u32(8), pattern_brush(record)); break;
+    case 49: case 99: case 122:
+        canvas.create_object(record.u32(8), std::monostate {}); // palettes, colour spaces
         break;
     default: return false;
     }

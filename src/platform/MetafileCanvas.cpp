@@ -335,6 +335,8 @@ QBrush MetafileCanvas::picture_brush() const
         return Qt::NoBrush;
     if (brush.style == GdiBrush::Hatched)
         return QBrush(brush.color, hatch_style(brush.hatch));
+    if (!brush.pattern.isNull())
+        return QBrush(brush.pattern);
     return QBrush(brush.color);
 }
 

@@ -2,6 +2,7 @@
 // The drawing state a metafile's records change: mapping, pen, brush, font, colours, text
 // alignment, clipping. Saved and restored as a whole.
 #include <QColor>
+#include <QImage>
 #include <QPainterPath>
 #include <QPointF>
 #include <QString>
@@ -20,10 +21,11 @@ struct GdiPen {
 };
 
 struct GdiBrush {
-    enum Style { Solid = 0, Null = 1, Hatched = 2 };
+    enum Style { Solid = 0, Null = 1, Hatched = 2, Pattern = 3 };
     std::uint32_t style { Solid };
     QColor color { Qt::white };
     std::uint32_t hatch { 0 };
+    QImage pattern; // a bitmap brush's tile, in the picture's pixels
 };
 
 struct GdiFont {
@@ -38,7 +40,7 @@ struct GdiFont {
 };
 
 // An object the table holds; a record that makes an object the player does not draw
-// (palette, region, pattern brush) still takes its place.
+// (palette, region, old-style pattern brush) still takes its place.
 using GdiObject = std::variant<std::monostate, GdiPen, GdiBrush, GdiFont>;
 
 enum class MapMode { Text = 1, LoMetric, HiMetric, LoEnglish, HiEnglish, Twips, Isotropic, Anisotropic };

@@ -1,4 +1,5 @@
 // Windows metafile records that change the drawing state and make, select and delete objects.
+#include "platform/Dib.h"
 #include "platform/MetafileCanvas.h"
 #include "platform/MetafileText.h"
 #include "platform/WmfRecords.h"
@@ -26,6 +27,15 @@ QString face_name(Bytes record, int charset)
     for (const QString& character : decode_ansi_text(stored.part(0, length), charset).characters)
         face += character;
     return face;
+}
+
+// style, colour usage, then a bitmap with its rows; the old bitmap kind is not drawn.
+GdiObject pattern_brush(Bytes record)
+{
+    const auto style = static_cast<std::uint16_t>(param(record, 0));
+    if (style != 5 && style != 6)
+        return std::monostate {};
+    return GdiBrush { GdiBrush::Pattern, Qt::black, 0, decode_packed_dib(record.from(10)).image };
 }
 
 GdiFont logical_font(Bytes record)
@@ -81,8 +91,9 @@ bool play_object_record(MetafileCanvas& canvas, std::uint16_t function, Bytes re
                                                                   static_cast<std::uint16_t>(param(record, 3)) });
         break;
     case 0x02FB: canvas.create_object(canvas.first_free_slot(), logical_font(record)); break;
-    case 0x00F7: case 0x01F9: case 0x0142: case 0x06FF:
-        canvas.create_object(canvas.first_free_slot(), std::monostate {}); // palettes, patterns, regions
+    case 0x0142: canvas.create_object(canvas.first_free_slot(), pattern_brush(record)); break;
+    case 0x00F7: case 0x01F9: case 0x06FF:
+        canvas.create_object(canvas.first_free_slot(), std::monostate {}); // palettes, old patterns, regions
         break;
     default: return false;
     }

@@ -104,6 +104,25 @@ int wmf_record_at(const QByteArray& wmf, quint16 function, int charset)
     return -1;
 }
 
+QByteArray u32s(std::initializer_list<quint32> values)
+{
+    QByteArray bytes;
+    for (const quint32 value : values) {
+        char stored[4];
+        qToLittleEndian<quint32>(value, stored);
+        bytes += QByteArray(stored, 4);
+    }
+    return bytes;
+}
+
+QByteArray floats(std::initializer_list<float> values)
+{
+    QByteArray bytes;
+    for (const float value : values)
+        bytes += QByteArray(reinterpret_cast<const char*>(&value), 4);
+    return bytes;
+}
+
 QByteArray with_u32(QByteArray bytes, int at, quint32 value)
 {
     qToLittleEndian<quint32>(value, bytes.data() + at);
@@ -274,6 +293,36 @@ private slots:
         QCOMPARE(rounded, exact);
         const QImage without = whole(*decode_metafile(with_u32(with_u32(emf, 80, 200), 100, 0)));
         QVERIFY(without != exact); // with millimetres alone the rounding shows
+    }
+
+    void bitmap_brushes_tile_their_pattern()
+    {
+        // At the end of a file: a 2 x 2 checkerboard brush fills the left half, no outline,
+        // in the reference device's own pixels.
+        const QByteArray emf = sample("bitmap-inkscape.emf");
+        const quint32 slot = qFromLittleEndian<quint16>(emf.constData() + 56) - 1;
+        QByteArray pixels; // bottom row first: red, blue; then blue, red
+        for (const quint32 colour : { 0xFF0000u, 0x0000FFu, 0x0000FFu, 0xFF0000u })
+            pixels += QByteArray(reinterpret_cast<const char*>(&colour), 4);
+        QByteArray info(40, '\0');
+        qToLittleEndian<quint32>(40, info.data());
+        qToLittleEndian<qint32>(2, info.data() + 4);
+        qToLittleEndian<qint32>(2, info.data() + 8);
+        qToLittleEndian<quint16>(1, info.data() + 12);
+        qToLittleEndian<quint16>(32, info.data() + 14);
+        QByteArray brush = u32s({ slot, 0, 32, 40, 72, 16 }) + info + pixels;
+        const QByteArray records = emf_record(35, floats({ 1, 0, 0, 1, 0, 0 })) + emf_record(17, u32s({ 1 }))
+            + emf_record(94, brush) + emf_record(37, u32s({ slot })) + emf_record(37, u32s({ 0x80000008 }))
+            + emf_record(43, u32s({ 0, 0, 330, 430 }));
+        const int end = record_at(emf, 14);
+        const auto source = decode_metafile(emf.left(end) + records + emf.mid(end));
+        QVERIFY(source);
+        const QImage image = whole(*source);
+        QCOMPARE(image.pixelColor(2, 2), Blue);
+        QCOMPARE(image.pixelColor(3, 2), Red);
+        QCOMPARE(image.pixelColor(2, 3), Red);
+        QCOMPARE(image.pixelColor(20, 30), Blue);
+        QCOMPARE(image.pixelColor(40, 30), Qt::white);
     }
 
     void text_decoded_by_character_set_data()
