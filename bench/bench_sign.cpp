@@ -1,5 +1,5 @@
-// Time from an arrow key on the sign to the new sign painted, for a small bitmap and for a
-// large photograph. Prints one row per kind of sign.
+// Time from an arrow key on the sign to the new sign painted, and the memory it takes, for a
+// small bitmap, a large photograph, a large bitmap and metafiles. Prints one row per kind of sign.
 #include "BenchSupport.h"
 
 #include "app/Common.h"
@@ -9,10 +9,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+
+#include <fstream>
+#include <malloc.h>
+#include <string>
 
 namespace {
 
@@ -31,7 +36,33 @@ void write_signs(const QString& folder, QSize size, const char* format, const ch
     }
 }
 
-bench::Spread key_to_paint(Form1& bus, int presses)
+// The enhanced and the placeable metafile of one sign, as real writers made them.
+void copy_metafile_signs(const QString& folder)
+{
+    for (const char* name : { "sign-inkscape.emf", "sign-inkscape.wmf" })
+        QFile::copy(QStringLiteral(METAFILE_SIGNS "/") + name, folder + "/" + name);
+}
+
+// A figure of /proc/self/status, in MB.
+double status_mb(const std::string& field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(field + ":"))
+            return std::stod(line.substr(field.size() + 1)) / 1024.0;
+    }
+    return 0;
+}
+
+// Starts a new peak from the memory in use now.
+void reset_peak()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// Down, Up, Down, ... each loading the other picture; the time of each press.
+std::vector<double> key_to_paint(Form1& bus, int presses)
 {
     std::vector<double> samples;
     for (int i = 0; i < presses; ++i) {
@@ -41,7 +72,7 @@ bench::Spread key_to_paint(Form1& bus, int presses)
         bus.Picture1.widget().repaint(); // what the event loop paints next
         samples.push_back(bench::ms_since(start));
     }
-    return bench::spread(samples);
+    return samples;
 }
 
 }
@@ -60,17 +91,29 @@ int main(int argc, char** argv)
         int presses;
     };
     const Kind kinds[] = { { "52 x 32 BMP", { 52, 32 }, "BMP", "bmp", 400 },
-                           { "4000 x 3000 JPEG", { 4000, 3000 }, "JPG", "jpg", 12 } };
+                           { "4000 x 3000 JPEG", { 4000, 3000 }, "JPG", "jpg", 40 },
+                           { "4000 x 3000 BMP", { 4000, 3000 }, "BMP", "bmp", 12 },
+                           { "EMF and WMF", {}, nullptr, nullptr, 400 } };
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("%-18s %10s %10s %10s\n", "sign", "median ms", "p95 ms", "best ms");
+    std::printf("%-18s %10s %10s %10s %14s %14s\n", "sign", "median ms", "p95 ms", "best ms", "first ms",
+                "peak +MB");
     for (const Kind& kind : kinds) {
         QTemporaryDir folder;
-        write_signs(folder.path(), kind.size, kind.format, kind.suffix);
+        if (kind.format)
+            write_signs(folder.path(), kind.size, kind.format, kind.suffix);
+        else
+            copy_metafile_signs(folder.path());
         Common::HkPath[0] = folder.path().toStdString();
         Common::HkIndex = 0;
         bus.picDir();
-        const bench::Spread time = key_to_paint(bus, kind.presses);
-        std::printf("%-18s %10.3f %10.3f %10.3f\n", kind.name, time.median, time.p95, time.best);
+        reset_peak();
+        const double before = status_mb("VmRSS");
+        std::vector<double> samples = key_to_paint(bus, kind.presses + 1);
+        const double first = samples.front();
+        samples.erase(samples.begin());
+        const bench::Spread time = bench::spread(samples);
+        std::printf("%-18s %10.3f %10.3f %10.3f %14.3f %14.1f\n", kind.name, time.median, time.p95, time.best, first,
+                    status_mb("VmHWM") - before);
     }
     platform::destroy_all_forms();
     return 0;

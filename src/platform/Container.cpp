@@ -79,8 +79,7 @@ void Container::repaint_pending()
 void Container::paint_surface(QPainter& painter, const QRect& dirty)
 {
     painter.fillRect(dirty, to_qcolor(m_back_color));
-    if (const QPixmap* pixmap = m_picture.pixmap())
-        painter.drawPixmap(0, 0, *pixmap); // unscaled, from the top-left corner
+    m_picture.draw(painter, QPoint(0, 0)); // unscaled, from the top-left corner
     for (const LightweightControl* control : m_lightweights) {
         if (control->visible() && control->pixel_rect().intersects(dirty)) {
             painter.save();

@@ -78,37 +78,48 @@ bool is_plain_file(int folder_fd, const dirent& entry)
     return ::fstatat(folder_fd, entry.d_name, &target, 0) == 0 && S_ISREG(target.st_mode);
 }
 
-std::vector<QString> matching_files(const std::string& path, const QRegularExpression& filter)
+// A name as the disk holds it (bytes: not every name is valid UTF-8) and as text to
+// match and sort.
+struct Name {
+    std::string bytes;
+    QString text;
+};
+
+std::vector<Name> matching_files(const std::string& path, const QRegularExpression& filter)
 {
     const Folder folder = open_folder(path);
-    std::vector<QString> names;
+    std::vector<Name> names;
     while (const dirent* entry = next_entry(folder.get())) {
         if (entry->d_name[0] == '.')
             continue; // hidden, and the folder's own "." and ".."
-        QString name = QFile::decodeName(entry->d_name);
-        if (filter.match(name).hasMatch() && is_plain_file(::dirfd(folder.get()), *entry))
-            names.push_back(std::move(name));
+        QString text = QFile::decodeName(entry->d_name);
+        if (filter.match(text).hasMatch() && is_plain_file(::dirfd(folder.get()), *entry))
+            names.push_back({ entry->d_name, std::move(text) });
     }
     return names;
 }
 
 // By name with letter case ignored, the same in every locale. Names that differ only in
-// case still get one fixed order, so a sign's number never depends on the disk's order.
-bool comes_before(const QString& a, const QString& b)
+// case (or only in bytes that are no text) still get one fixed order, so a sign's number
+// never depends on the disk's order.
+bool comes_before(const Name& a, const Name& b)
 {
-    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
+    if (const int folded = QString::compare(a.text, b.text, Qt::CaseInsensitive); folded != 0)
+        return folded < 0;
+    if (a.text != b.text)
+        return a.text < b.text;
+    return a.bytes < b.bytes;
 }
 
 std::vector<std::string> read_listing(const std::string& path, const std::string& pattern)
 {
-    std::vector<QString> names = matching_files(path, name_filter(pattern));
+    std::vector<Name> names = matching_files(path, name_filter(pattern));
     std::sort(names.begin(), names.end(), comes_before);
     names.resize(std::min(names.size(), MaxNames));
     std::vector<std::string> listing;
     listing.reserve(names.size());
-    for (const QString& name : names)
-        listing.push_back(QFile::encodeName(name).toStdString());
+    for (Name& name : names)
+        listing.push_back(std::move(name.bytes));
     return listing;
 }
 
@@ -126,13 +137,20 @@ std::vector<std::string> listing_or_nothing(const std::string& path, const std::
 
 FileList::FileList()
     : m_path(QFile::encodeName(QDir::currentPath()).toStdString())
-    , m_names(listing_or_nothing(m_path, m_pattern))
 {
+}
+
+const std::vector<std::string>& FileList::names() const
+{
+    if (!m_names)
+        m_names = listing_or_nothing(m_path, m_pattern);
+    return *m_names;
 }
 
 void FileList::set_pattern(const std::string& pattern)
 {
-    m_names = listing_or_nothing(m_path, pattern);
+    if (m_names)
+        m_names = listing_or_nothing(m_path, pattern);
     m_pattern = pattern;
 }
 
@@ -142,11 +160,13 @@ void FileList::set_path(const std::string& path)
     m_path = path;
 }
 
+std::int16_t FileList::list_count() const { return static_cast<std::int16_t>(names().size()); }
+
 std::string FileList::list(int index) const
 {
     if (index < 0 || index >= list_count())
         return {};
-    return m_names[static_cast<std::size_t>(index)];
+    return names()[static_cast<std::size_t>(index)];
 }
 
 }

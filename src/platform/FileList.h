@@ -1,7 +1,10 @@
 #pragma once
 // The names behind a hidden file list: the plain files of one folder that match a pattern,
-// read when the folder or the pattern is set and not refreshed afterwards.
+// read when the folder or the pattern is set and not refreshed afterwards. The working
+// folder it starts with is read only when its list is first used. Names are the bytes the
+// disk holds.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,14 +28,17 @@ public:
 
     // The count is 16 bits wide: a folder with more matching files keeps only the first
     // 32,767 names in list order.
-    std::int16_t list_count() const { return static_cast<std::int16_t>(m_names.size()); }
+    std::int16_t list_count() const;
     // "" outside 0..count-1.
     std::string list(int index) const;
 
 private:
     std::string m_pattern { "*.*" };
     std::string m_path;
-    std::vector<std::string> m_names;
+    const std::vector<std::string>& names() const;
+
+    // Nothing until the starting folder's list is first used or a folder is set.
+    mutable std::optional<std::vector<std::string>> m_names;
 };
 
 }

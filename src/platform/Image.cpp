@@ -37,14 +37,13 @@ const QPixmap& Image::stretched_to(const QSize& pixels) const
 
 void Image::paint(QPainter& painter) const
 {
-    const QPixmap* pixmap = m_picture.pixmap();
-    if (!pixmap)
+    if (m_picture.empty())
         return;
     if (m_stretch) {
         const QRect place = pixel_rect();
         painter.drawPixmap(place, stretched_to(place.size() * painter.device()->devicePixelRatio()));
     } else {
-        painter.drawPixmap(pixel_rect().topLeft(), *pixmap);
+        m_picture.draw(painter, pixel_rect().topLeft());
     }
 }
 

@@ -1,49 +1,40 @@
 #include "platform/LoadPicture.h"
 
+#include "platform/DecodePicture.h"
+#include "platform/MetafilePicture.h"
+#include "platform/PictureFile.h"
+#include "platform/RasterPicture.h"
 #include "platform/RuntimeError.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPixmap>
-#include <vector>
 
 namespace platform {
 
 namespace {
 
-std::optional<Picture> decode_raster(const std::string& path)
+std::optional<Picture> picture_from(std::shared_ptr<const PictureSource> source)
 {
-    QImageReader reader(QFile::decodeName(path.c_str()));
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull())
+    if (!source)
         return std::nullopt;
-    return Picture(std::make_shared<const QPixmap>(QPixmap::fromImage(std::move(image))));
+    return Picture(std::move(source));
 }
 
-std::vector<PictureDecoder>& decoders()
+}
+
+std::optional<Picture> decode_picture(const QByteArray& bytes)
 {
-    static std::vector<PictureDecoder> list { decode_raster };
-    return list;
+    if (is_metafile(bytes))
+        return picture_from(decode_metafile(bytes));
+    return picture_from(decode_raster(bytes));
 }
-
-}
-
-void add_picture_decoder(PictureDecoder decoder) { decoders().insert(decoders().begin(), std::move(decoder)); }
 
 Picture LoadPicture(const std::string& path)
 {
     if (path.empty())
         return {};
-    const QFileInfo info(QFile::decodeName(path.c_str()));
-    if (!info.exists() || info.isDir())
-        throw RuntimeError(err::FileNotFound, "File not found");
-    for (const auto& decode : decoders()) {
-        if (auto picture = decode(path))
-            return *picture;
-    }
+    if (auto picture = decode_picture(read_picture_file(path)))
+        return *picture;
     throw RuntimeError(err::InvalidPicture, "Invalid picture");
 }
 

@@ -1,28 +1,39 @@
 #pragma once
-// A picture object: shared, immutable, possibly "no picture".
+// A picture object: shared, immutable, possibly "no picture". Its pixels are either held
+// whole or made from a source when they are first drawn, then only the part a painter shows.
 #include <memory>
 #include <string>
 
+class QPainter;
 class QPixmap;
+class QPoint;
 
 namespace platform {
+
+class PictureSource;
 
 class Picture {
 public:
     Picture() = default;
     explicit Picture(std::shared_ptr<const QPixmap> pixmap);
+    explicit Picture(std::shared_ptr<const PictureSource> source);
 
-    bool empty() const { return !m_pixmap; }
+    bool empty() const { return !m_state; }
     int width_px() const;
     int height_px() const;
     // "None", or "<width>x<height>" in pixels.
     std::string size_text() const;
-    const QPixmap* pixmap() const { return m_pixmap.get(); }
+    // The whole picture; one made from a source is made on first use and kept.
+    const QPixmap* pixmap() const;
+    // Draws the picture unscaled, its top-left corner at `at`: only the part inside the
+    // painter's device is made.
+    void draw(QPainter& painter, const QPoint& at) const;
 
-    friend bool operator==(const Picture& a, const Picture& b) { return a.m_pixmap == b.m_pixmap; }
+    friend bool operator==(const Picture& a, const Picture& b) { return a.m_state == b.m_state; }
 
 private:
-    std::shared_ptr<const QPixmap> m_pixmap;
+    struct State;
+    std::shared_ptr<State> m_state;
 };
 
 }

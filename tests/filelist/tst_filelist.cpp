@@ -13,6 +13,7 @@
 #include <climits>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,6 +70,8 @@ private slots:
     void unusable_folder_keeps_the_old_list();
     void starts_in_the_working_folder_and_reads_on_each_setting();
     void keeps_the_first_names_a_count_can_hold();
+    void working_folder_is_read_at_first_use();
+    void names_keep_their_bytes();
 };
 
 void FileListTest::lists_matching_names_in_order_data()
@@ -188,7 +191,7 @@ void FileListTest::starts_in_the_working_folder_and_reads_on_each_setting()
     QCOMPARE(QFileInfo(QFile::decodeName(list.path().c_str())), QFileInfo(folder.dir.path()));
     QCOMPARE(listed(list), names("a.bmp"));
 
-    QVERIFY(folder.add(names("b.bmp c.txt")));
+    QVERIFY(folder.add(names("b.bmp c.txt"))); // after the first use: not seen
     QCOMPARE(listed(list), names("a.bmp"));
     list.set_pattern("*.bmp"); // read with the new pattern, which leaves out c.txt
     QCOMPARE(listed(list), names("a.bmp b.bmp"));
@@ -212,6 +215,40 @@ void FileListTest::keeps_the_first_names_a_count_can_hold()
     QVERIFY(folder.add(made));
 
     QCOMPARE(listed(listing(folder)), QStringList(made.crbegin(), made.crbegin() + 32767));
+}
+
+
+// The starting folder is read when its list is first used, not when the list is made: a
+// program that sets another folder first never reads it.
+void FileListTest::working_folder_is_read_at_first_use()
+{
+    Folder folder;
+    QVERIFY(folder.add(names("a.bmp")));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.dir.path()));
+    FileList list;
+    QDir::setCurrent(previous);
+    list.set_pattern("*.bmp");
+    QVERIFY(folder.add(names("b.bmp")));
+    QCOMPARE(listed(list), names("a.bmp b.bmp"));
+}
+
+// Names that are no valid UTF-8 are listed as the bytes they are, so that they can be opened.
+void FileListTest::names_keep_their_bytes()
+{
+    const Folder folder;
+    const std::string odd = "\xff\xfe sign \x93\x8c.bmp", plain = "b.bmp";
+    for (const std::string& name : { odd, plain }) {
+        const std::string path = folder.path() + "/" + name;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }
+    const FileList list = listing(folder);
+    QCOMPARE(list.list_count(), 2);
+    QCOMPARE(list.list(0), plain);
+    QCOMPARE(list.list(1), odd);
+    ::unlink((folder.path() + "/" + odd).c_str()); // a name Qt cannot give back to the system
 }
 
 QTEST_GUILESS_MAIN(FileListTest)

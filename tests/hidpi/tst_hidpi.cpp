@@ -1,6 +1,7 @@
 // Pictures on a screen of any scale: the program's own come from files made for that scale
 // and are shown pixel for pixel, a picture of the user's is enlarged by repeating its
 // pixels, and sizes in twips and program pixels stay what they are at 100 %.
+#include "NoWindowLeft.h"
 #include "platform/CheckBox.h"
 #include "platform/Forms.h"
 #include "platform/Image.h"
@@ -67,7 +68,7 @@ class HiDpiTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { destroy_all_forms(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void built_in_pictures_match_the_screen_data();
     void built_in_pictures_match_the_screen();

@@ -1,0 +1,29 @@
+#pragma once
+// A device-independent bitmap stored inside a metafile record: its header and colour table
+// followed (not necessarily at once) by its rows.
+#include "platform/MetafileBytes.h"
+
+#include <QImage>
+
+namespace platform {
+
+// The largest bitmap a metafile may hold, in pixels.
+inline constexpr std::int64_t MaxDibPixels = 4096LL * 4096LL;
+
+struct Dib {
+    QImage image; // null for an encoding the player does not draw (run-length, JPEG, PNG)
+    bool bottom_up { true };
+
+    // A record's source rectangle in the image's rows: records count a bottom-up bitmap's
+    // rows from its last one.
+    QRectF source(double x, double y, double width, double height) const;
+};
+
+// The bitmap whose header starts `info` and whose rows start `bits`, or only the part
+// `area` of it (in top-down rows); a header or rows that do not fit their record throw
+// DamagedPicture.
+Dib decode_dib(Bytes info, Bytes bits, const QRect& area = QRect());
+// A bitmap whose rows follow its header and colour table.
+Dib decode_packed_dib(Bytes dib);
+
+}

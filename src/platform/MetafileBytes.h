@@ -1,0 +1,59 @@
+#pragma once
+// Little-endian reads from a metafile's bytes, every one checked against the end: a read
+// past the end throws DamagedPicture, which the loader turns into "no picture".
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <stdexcept>
+
+namespace platform {
+
+struct DamagedPicture : std::runtime_error {
+    DamagedPicture() : std::runtime_error("damaged picture") { }
+};
+
+inline void require(bool condition)
+{
+    if (!condition)
+        throw DamagedPicture();
+}
+
+class Bytes {
+public:
+    Bytes() = default;
+    explicit Bytes(std::span<const std::uint8_t> bytes) : m_bytes(bytes) { }
+
+    std::size_t size() const { return m_bytes.size(); }
+    const std::uint8_t* data() const { return m_bytes.data(); }
+    bool has(std::size_t offset, std::size_t count) const
+    {
+        return offset <= m_bytes.size() && count <= m_bytes.size() - offset;
+    }
+    // The part from offset on, count bytes long.
+    Bytes part(std::size_t offset, std::size_t count) const
+    {
+        require(has(offset, count));
+        return Bytes(m_bytes.subspan(offset, count));
+    }
+    Bytes from(std::size_t offset) const { return part(offset, size() - std::min(offset, size())); }
+
+    std::uint8_t u8(std::size_t at) const { return read<std::uint8_t>(at); }
+    std::uint16_t u16(std::size_t at) const { return read<std::uint16_t>(at); }
+    std::int16_t i16(std::size_t at) const { return read<std::int16_t>(at); }
+    std::uint32_t u32(std::size_t at) const { return read<std::uint32_t>(at); }
+    std::int32_t i32(std::size_t at) const { return read<std::int32_t>(at); }
+    float f32(std::size_t at) const { return read<float>(at); }
+
+private:
+    template <typename T> T read(std::size_t at) const
+    {
+        require(has(at, sizeof(T)));
+        T value;
+        std::memcpy(&value, m_bytes.data() + at, sizeof(T)); // the program runs on little-endian machines
+        return value;
+    }
+
+    std::span<const std::uint8_t> m_bytes;
+};
+
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The drawing state a metafile's records change: mapping, pen, brush, font, colours, text
+// alignment, clipping. Saved and restored as a whole.
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QPointF>
+#include <QString>
+#include <QTransform>
+
+#include <optional>
+#include <variant>
+
+namespace platform {
+
+struct GdiPen {
+    enum Style { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Null = 5, InsideFrame = 6 };
+    std::uint32_t style { Solid }; // line style in the low bits, caps and joins above
+    double width { 0 };            // logical units; 0 is one pixel
+    QColor color { Qt::black };
+};
+
+struct GdiBrush {
+    enum Style { Solid = 0, Null = 1, Hatched = 2, Pattern = 3 };
+    std::uint32_t style { Solid };
+    QColor color { Qt::white };
+    std::uint32_t hatch { 0 };
+    QImage pattern; // a bitmap brush's tile, in the picture's pixels
+};
+
+struct GdiFont {
+    double height { 0 };   // logical units: negative the character height, positive the cell's
+    double escapement { 0 }; // tenths of a degree, counter-clockwise
+    int weight { 400 };
+    bool italic { false };
+    bool underline { false };
+    bool strike_out { false };
+    int charset { 1 }; // DEFAULT_CHARSET
+    QString face;
+};
+
+// An object the table holds; a record that makes an object the player does not draw
+// (palette, region, old-style pattern brush) still takes its place.
+using GdiObject = std::variant<std::monostate, GdiPen, GdiBrush, GdiFont>;
+
+enum class MapMode { Text = 1, LoMetric, HiMetric, LoEnglish, HiEnglish, Twips, Isotropic, Anisotropic };
+
+struct MetafileDc {
+    MapMode map_mode { MapMode::Text };
+    QPointF window_org { 0, 0 };
+    QPointF window_ext { 1, 1 };
+    QPointF viewport_org { 0, 0 };
+    QPointF viewport_ext { 1, 1 };
+    QTransform world;
+
+    GdiPen pen;
+    GdiBrush brush;
+    GdiFont font;
+    QColor text_color { Qt::black };
+    QColor back_color { Qt::white };
+    bool opaque_back { true };
+    std::uint32_t text_align { 0 };
+    Qt::FillRule fill_rule { Qt::OddEvenFill };
+    QPointF position { 0, 0 };
+    std::optional<QPainterPath> clip; // in the picture's pixels
+};
+
+// A colour as records store it: 0x00BBGGRR.
+inline QColor colorref(std::uint32_t value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+
+}

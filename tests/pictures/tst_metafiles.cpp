@@ -1,0 +1,397 @@
+// Windows metafiles and enhanced metafiles from real writers: their size, what they draw
+// (checked by pixel), their text's character sets, and damaged files.
+#include "platform/MetafilePicture.h"
+#include "platform/MetafileText.h"
+
+#include "platform/Font.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+QByteArray sample(const QString& name)
+{
+    QFile file(QStringLiteral(PICTURE_DATA "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage whole(const PictureSource& source) { return source.render(QRect(QPoint(0, 0), source.size())); }
+
+bool near(QColor a, QColor b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+        && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// Pixels of a rectangle close to a colour.
+int count_near(const QImage& image, const QRect& area, QColor color, int tolerance = 60)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += near(image.pixelColor(x, y), color, tolerance) ? 1 : 0;
+    }
+    return count;
+}
+
+// Of the upper part's pixels near a colour in either image, the share near it in both.
+double overlap(const QImage& a, const QImage& b, QColor color)
+{
+    int both = 0, either = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()) * 18 / 32; ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            const bool in_a = near(a.pixelColor(x, y), color, 100), in_b = near(b.pixelColor(x, y), color, 100);
+            both += in_a && in_b;
+            either += in_a || in_b;
+        }
+    }
+    return either == 0 ? 0 : double(both) / either;
+}
+
+// An enhanced metafile with `records` put right after the header.
+QByteArray with_records_after_header(const QByteArray& emf, const QByteArray& records)
+{
+    const quint32 header_size = qFromLittleEndian<quint32>(emf.constData() + 4);
+    return emf.left(header_size) + records + emf.mid(header_size);
+}
+
+QByteArray emf_record(quint32 type, const QByteArray& parameters)
+{
+    QByteArray record(8, '\0');
+    qToLittleEndian<quint32>(type, record.data());
+    qToLittleEndian<quint32>(quint32(8 + parameters.size()), record.data() + 4);
+    return record + parameters;
+}
+
+// Where the nth record of a kind starts in an enhanced metafile.
+int record_at(const QByteArray& emf, quint32 type, int nth = 1)
+{
+    for (int at = 0; at + 8 <= emf.size();) {
+        if (qFromLittleEndian<quint32>(emf.constData() + at) == type && --nth == 0)
+            return at;
+        const int size = int(qFromLittleEndian<quint32>(emf.constData() + at + 4));
+        if (size < 8)
+            return -1;
+        at += size;
+    }
+    return -1;
+}
+
+// The face of an enhanced metafile's font record replaced.
+QByteArray with_face(QByteArray emf, int font_record, std::u16string_view face)
+{
+    for (int i = 0; i < 32; ++i)
+        qToLittleEndian<quint16>(i < int(face.size()) ? face[std::size_t(i)] : 0, emf.data() + font_record + 40 + i * 2);
+    return emf;
+}
+
+// Where the first record of a function whose font character set byte is `charset` starts
+// in a placeable Windows metafile.
+int wmf_record_at(const QByteArray& wmf, quint16 function, int charset)
+{
+    for (int at = 40; at + 20 <= wmf.size();) {
+        const int size = int(qFromLittleEndian<quint32>(wmf.constData() + at)) * 2;
+        if (size < 6)
+            return -1;
+        if (qFromLittleEndian<quint16>(wmf.constData() + at + 4) == function && quint8(wmf[at + 19]) == charset)
+            return at;
+        at += size;
+    }
+    return -1;
+}
+
+QByteArray u32s(std::initializer_list<quint32> values)
+{
+    QByteArray bytes;
+    for (const quint32 value : values) {
+        char stored[4];
+        qToLittleEndian<quint32>(value, stored);
+        bytes += QByteArray(stored, 4);
+    }
+    return bytes;
+}
+
+QByteArray floats(std::initializer_list<float> values)
+{
+    QByteArray bytes;
+    for (const float value : values)
+        bytes += QByteArray(reinterpret_cast<const char*>(&value), 4);
+    return bytes;
+}
+
+QByteArray with_u32(QByteArray bytes, int at, quint32 value)
+{
+    qToLittleEndian<quint32>(value, bytes.data() + at);
+    return bytes;
+}
+
+QByteArray with_i16(QByteArray bytes, int at, qint16 value)
+{
+    qToLittleEndian<qint16>(value, bytes.data() + at);
+    return bytes;
+}
+
+const QColor Navy(0, 0, 0x80), Yellow(0xFF, 0xFF, 0), Red(0xFF, 0, 0), Blue(0, 0, 0xFF), Green(0, 0xC0, 0),
+    DarkGreen(0, 0xA0, 0);
+
+}
+
+class MetafileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { install_font_substitutions(); }
+
+    void natural_sizes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("size");
+        // Placeable: 649 x 399 units at 1200 an inch, through HIMETRIC.
+        QTest::newRow("placeable wmf") << sample("sign-inkscape.wmf") << QSize(52, 32);
+        QTest::newRow("placeable wmf, bitmap") << sample("bitmap-inkscape.wmf") << QSize(52, 32);
+        // Frames of 1399 x 899 hundredths of a millimetre.
+        QTest::newRow("emf") << sample("sign-inkscape.emf") << QSize(53, 34);
+        QTest::newRow("emf, frame far down the page") << sample("sign-pstoedit.emf") << QSize(921, 567);
+        QTest::newRow("dual emf, 1309 x 780") << sample("sign-libreoffice.emf") << QSize(49, 29);
+        QTest::newRow("placeable wmf, 1310 x 781 at 2540 an inch") << sample("sign-libreoffice.wmf") << QSize(50, 30);
+        const QByteArray emf = sample("sign-inkscape.emf");
+        QTest::newRow("emf frame 1375 wide") << with_u32(emf, 32, 1375) << QSize(52, 34);
+        QTest::newRow("emf frame 1376 wide") << with_u32(emf, 32, 1376) << QSize(52, 34);
+        const QByteArray wmf = sample("sign-inkscape.wmf");
+        QTest::newRow("bounding box at 2540 an inch") << with_i16(with_i16(wmf, 14, 2540), 10, 1376) << QSize(52, 15);
+    }
+    void natural_sizes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, size);
+        const auto source = decode_metafile(file);
+        QVERIFY(source);
+        QCOMPARE(source->size(), size);
+    }
+
+    void signs_draw_ground_and_text_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("middle"); // the row between the two texts
+        QTest::newRow("emf text") << "sign-inkscape.emf" << 18;
+        QTest::newRow("emf paths") << "sign-inkscape-paths.emf" << 18;
+        QTest::newRow("wmf polygons") << "sign-inkscape-paths.wmf" << 18;
+        QTest::newRow("wmf text") << "sign-inkscape.wmf" << 18;
+        QTest::newRow("dual emf") << "sign-libreoffice.emf" << 16;
+        QTest::newRow("wmf text as gb2312") << "sign-libreoffice.wmf" << 17;
+    }
+    // Navy ground, yellow characters in the upper part, white ones below.
+    void signs_draw_ground_and_text()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, middle);
+        const auto source = decode_metafile(sample(file));
+        QVERIFY(source);
+        const QImage image = whole(*source);
+        // Frames rounded up to whole millimetres leave white page right and below the drawing.
+        const int width = std::min(image.width(), 52), height = std::min(image.height(), 32);
+        QVERIFY(near(image.pixelColor(1, 1), Navy, 8));
+        QVERIFY(near(image.pixelColor(width - 3, height - 3), Navy, 8));
+        QVERIFY2(count_near(image, QRect(0, 0, width, middle), Yellow) >= 20, "too little yellow above");
+        QCOMPARE(count_near(image, QRect(0, middle, width, height - middle), Yellow), 0);
+        QVERIFY2(count_near(image, QRect(0, middle + 1, width, height - middle - 1), Qt::white) >= 15,
+                 "too little white below");
+        QCOMPARE(count_near(image, QRect(0, 0, width, middle - 1), Qt::white, 40), 0);
+    }
+
+    void japanese_text_is_drawn_with_its_own_characters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("wide text, the same as paths") << "sign-inkscape.emf" << "sign-inkscape-paths.emf" << true;
+        QTest::newRow("\"???\" differs from paths") << "sign-inkscape.wmf" << "sign-inkscape-paths.emf" << false;
+
+    }
+    // Text and the same characters drawn otherwise cover mostly the same pixels.
+    void japanese_text_is_drawn_with_its_own_characters()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, reference);
+        QFETCH(bool, same);
+        const double shared = overlap(whole(*decode_metafile(sample(text))),
+                                      whole(*decode_metafile(sample(reference))), Yellow);
+        QVERIFY2(same ? shared > 0.5 : shared < 0.3, qPrintable(QString::number(shared)));
+    }
+
+    void text_follows_its_font_character_set()
+    {
+        // The same bytes read as GBK and as the ANSI code page are different characters.
+        const QByteArray gbk = sample("sign-libreoffice.wmf");
+        const int font = wmf_record_at(gbk, 0x02FB, 134);
+        QVERIFY(font > 0);
+        QByteArray ansi = gbk;
+        ansi[font + 19] = 0;
+        const double shared = overlap(whole(*decode_metafile(gbk)), whole(*decode_metafile(ansi)), Yellow);
+        QVERIFY2(shared < 0.5, qPrintable(QString::number(shared)));
+    }
+
+    void faces_go_through_the_programs_font_substitution()
+    {
+        // "ＭＳ ゴシック" is drawn with IPAGothic, which fontconfig alone would not choose.
+        const QByteArray emf = sample("sign-libreoffice.emf");
+        const int latin_font = record_at(emf, 82, 2);
+        QVERIFY(latin_font > 0);
+        const QImage ipa = whole(*decode_metafile(with_face(emf, latin_font, u"IPAGothic")));
+        const QImage ms = whole(*decode_metafile(with_face(emf, latin_font, u"ＭＳ ゴシック")));
+        const QImage other = whole(*decode_metafile(emf));
+        QCOMPARE(ms, ipa);
+        QVERIFY(other != ipa); // the face changes what is drawn
+    }
+
+    void bitmaps_keep_sharp_pixels_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("wmf stretch dib") << "bitmap-inkscape.wmf";
+        QTest::newRow("emf stretch dib bits") << "bitmap-inkscape.emf";
+    }
+    // Blocks of 8 x 8 pixels from (4, 8): red, blue / green, white; no colour mixed at the seams.
+    void bitmaps_keep_sharp_pixels()
+    {
+        QFETCH(QString, file);
+        const auto source = decode_metafile(sample(file));
+        QVERIFY(source);
+        const QImage image = whole(*source);
+        struct Expected { QPoint at; QColor color; };
+        const Expected expected[] = { { { 4, 8 }, Red }, { { 11, 15 }, Red }, { { 12, 8 }, Blue }, { { 19, 15 }, Blue },
+                                      { { 4, 16 }, Green }, { { 11, 23 }, Green }, { { 12, 16 }, Qt::white },
+                                      { { 2, 2 }, Qt::white }, { { 30, 10 }, DarkGreen }, { { 45, 21 }, DarkGreen },
+                                      { { 50, 16 }, Qt::white } };
+        for (const Expected& pixel : expected)
+            QVERIFY2(near(image.pixelColor(pixel.at), pixel.color, 0),
+                     qPrintable(QString("(%1, %2) is %3").arg(pixel.at.x()).arg(pixel.at.y())
+                                    .arg(image.pixelColor(pixel.at).name())));
+    }
+
+    void records_it_does_not_draw_are_passed_over()
+    {
+        const QByteArray emf = sample("sign-inkscape.emf");
+        const QImage plain = whole(*decode_metafile(emf));
+        // A comment carrying other records (as dual files begin) and a kind no writer uses.
+        const QByteArray comment = emf_record(70, QByteArray("\x10\0\0\0+FME\x01\x40\x01\0\x0c\0\0\0\0\0\0\0", 20));
+        const QByteArray unknown = emf_record(0x7777, QByteArray(12, '\x55'));
+        const auto source = decode_metafile(with_records_after_header(emf, comment + unknown));
+        QVERIFY(source);
+        QCOMPARE(whole(*source), plain);
+    }
+
+    void micrometres_win_over_rounded_millimetres()
+    {
+        // Some writers round szlMillimeters to whole millimetres; the drawing must not move.
+        const QByteArray emf = sample("sign-inkscape.emf");
+        const QImage exact = whole(*decode_metafile(emf));
+        const QImage rounded = whole(*decode_metafile(with_u32(emf, 80, 200)));
+        QCOMPARE(rounded, exact);
+        const QImage without = whole(*decode_metafile(with_u32(with_u32(emf, 80, 200), 100, 0)));
+        QVERIFY(without != exact); // with millimetres alone the rounding shows
+    }
+
+    void bitmap_brushes_tile_their_pattern()
+    {
+        // At the end of a file: a 2 x 2 checkerboard brush fills the left half, no outline,
+        // in the reference device's own pixels.
+        const QByteArray emf = sample("bitmap-inkscape.emf");
+        const quint32 slot = qFromLittleEndian<quint16>(emf.constData() + 56) - 1;
+        QByteArray pixels; // bottom row first: red, blue; then blue, red
+        for (const quint32 colour : { 0xFF0000u, 0x0000FFu, 0x0000FFu, 0xFF0000u })
+            pixels += QByteArray(reinterpret_cast<const char*>(&colour), 4);
+        QByteArray info(40, '\0');
+        qToLittleEndian<quint32>(40, info.data());
+        qToLittleEndian<qint32>(2, info.data() + 4);
+        qToLittleEndian<qint32>(2, info.data() + 8);
+        qToLittleEndian<quint16>(1, info.data() + 12);
+        qToLittleEndian<quint16>(32, info.data() + 14);
+        QByteArray brush = u32s({ slot, 0, 32, 40, 72, 16 }) + info + pixels;
+        const QByteArray records = emf_record(35, floats({ 1, 0, 0, 1, 0, 0 })) + emf_record(17, u32s({ 1 }))
+            + emf_record(94, brush) + emf_record(37, u32s({ slot })) + emf_record(37, u32s({ 0x80000008 }))
+            + emf_record(43, u32s({ 0, 0, 330, 430 }));
+        const int end = record_at(emf, 14);
+        const auto source = decode_metafile(emf.left(end) + records + emf.mid(end));
+        QVERIFY(source);
+        const QImage image = whole(*source);
+        QCOMPARE(image.pixelColor(2, 2), Blue);
+        QCOMPARE(image.pixelColor(3, 2), Red);
+        QCOMPARE(image.pixelColor(2, 3), Red);
+        QCOMPARE(image.pixelColor(20, 30), Blue);
+        QCOMPARE(image.pixelColor(40, 30), Qt::white);
+    }
+
+    void text_decoded_by_character_set_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("charset");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("units");
+        QTest::newRow("shift_jis") << QByteArray("\x93\x8c\x8b\x9e\x89\x77 A") << 128 << QString("東京駅 A")
+                                   << QList<int> { 2, 2, 2, 1, 1 };
+        QTest::newRow("shift_jis half-width kana") << QByteArray("\xb6\xc5") << 128 << QString("ｶﾅ") << QList<int> { 1, 1 };
+        QTest::newRow("gb2312 as gbk") << QByteArray("\x96\x7c\xbe\xa9\xf1\x6b") << 134 << QString("東京駅")
+                                       << QList<int> { 2, 2, 2 };
+        QTest::newRow("big5") << QByteArray("\xaa\x46\xa8\xca") << 136 << QString("東京") << QList<int> { 2, 2 };
+        QTest::newRow("ansi") << QByteArray("\x80 caf\xe9") << 0 << QString("€ café") << QList<int> { 1, 1, 1, 1, 1, 1 };
+        QTest::newRow("lead byte at the end") << QByteArray("A\x93") << 128 << QString("A?") << QList<int> { 1, 1 };
+    }
+    void text_decoded_by_character_set()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, charset);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, units);
+        const DecodedText decoded = decode_ansi_text(
+            Bytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()) }), charset);
+        QString joined;
+        for (const QString& character : decoded.characters)
+            joined += character;
+        QCOMPARE(joined, text);
+        QCOMPARE(QList<int>(decoded.units.begin(), decoded.units.end()), units);
+    }
+
+    void damaged_files_are_no_picture_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray wmf = sample("sign-inkscape.wmf"), emf = sample("sign-inkscape.emf");
+        const QByteArray bitmap = sample("bitmap-inkscape.emf");
+        QTest::newRow("wmf cut in a record") << wmf.left(wmf.size() - 7);
+        QTest::newRow("emf cut in a record") << emf.left(emf.size() - 7);
+        QTest::newRow("emf cut in its header") << emf.left(60);
+        QTest::newRow("wmf record of no length") << with_u32(wmf, 40, 0);
+        QTest::newRow("emf record of no length") << with_u32(emf, qFromLittleEndian<quint32>(emf.constData() + 4) + 4, 0);
+        QTest::newRow("wmf with no object slots") << with_i16(wmf, 22 + 10, 0);
+        QTest::newRow("wmf no units per inch") << with_i16(wmf, 14, 0);
+        QTest::newRow("wmf bigger than 8192 pixels") << with_i16(with_i16(wmf, 14, 1), 10, 9000);
+        QTest::newRow("emf frame upside down") << with_u32(emf, 36, quint32(-5));
+        const int dib = record_at(bitmap, 81);
+        QTest::newRow("emf bitmap rows past its record") << with_u32(bitmap, dib + 60, 0x7FFFFFFF);
+        const int info = dib + int(qFromLittleEndian<quint32>(bitmap.constData() + dib + 48));
+        QTest::newRow("emf bitmap taller than its rows") << with_u32(bitmap, info + 8, 100000);
+        QTest::newRow("emf bitmap of 2^31 x 2^31") << with_u32(with_u32(bitmap, info + 8, 0x7FFFFFFF), info + 4, 0x7FFFFFFF);
+        QTest::newRow("plain wmf without a window") << wmf.mid(22).left(18) + QByteArray("\x03\0\0\0\0\0", 6);
+    }
+    void damaged_files_are_no_picture()
+    {
+        QFETCH(QByteArray, file);
+        QVERIFY(is_metafile(file));
+        QVERIFY(!decode_metafile(file));
+    }
+
+    void plain_wmf_takes_its_size_from_the_window()
+    {
+        // The placeable file without its first 22 bytes: its records set a window.
+        const auto source = decode_metafile(sample("sign-inkscape.wmf").mid(22));
+        QVERIFY(source);
+        QVERIFY(source->size().width() > 0);
+        QVERIFY(near(whole(*source).pixelColor(1, 1), Navy, 8));
+    }
+};
+
+QTEST_MAIN(MetafileTest)
+#include "tst_metafiles.moc"
