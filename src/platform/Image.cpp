@@ -14,18 +14,26 @@ Image::Image(Container& container, std::string name, const Design& design)
 void Image::set_picture(const Picture& picture)
 {
     m_picture = picture;
-    m_stretched.reset();
+    m_stretched.clear();
     invalidate();
     if (!m_stretch && !picture.empty())
         move(left(), top(), to_twips(picture.width_px()), to_twips(picture.height_px()));
 }
 
+namespace {
+constexpr std::size_t MostStretchedSizes = 256; // a door has 74 widths
+}
+
 const QPixmap& Image::stretched_to(const QSize& size) const
 {
-    if (!m_stretched || m_stretched->size() != size)
-        m_stretched = std::make_shared<QPixmap>(
-            m_picture.pixmap()->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    return *m_stretched;
+    const std::pair key { size.width(), size.height() };
+    if (const auto found = m_stretched.find(key); found != m_stretched.end())
+        return *found->second;
+    if (m_stretched.size() >= MostStretchedSizes)
+        m_stretched.clear();
+    auto stretched = std::make_shared<const QPixmap>(
+        m_picture.pixmap()->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return *m_stretched.emplace(key, std::move(stretched)).first->second;
 }
 
 void Image::paint(QPainter& painter) const

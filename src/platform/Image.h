@@ -5,7 +5,9 @@
 #include "platform/Picture.h"
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <utility>
 
 class QPixmap;
 class QSize;
@@ -36,8 +38,9 @@ private:
 
     Picture m_picture;
     bool m_stretch { false };
-    // A door moves a twip a frame, so its drawn size changes only every few frames.
-    mutable std::shared_ptr<QPixmap> m_stretched;
+    // The picture stretched to each size it has been drawn at, made once: a door passes
+    // through all its widths again at every movement.
+    mutable std::map<std::pair<int, int>, std::shared_ptr<const QPixmap>> m_stretched;
 };
 
 }
