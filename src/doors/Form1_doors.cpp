@@ -20,6 +20,7 @@ void Form1::Check1_Click()
 {
     frmSet& panel = window<frmSet>();
     Image& door = Image1(2);
+    door.prepare_widths(FrontDoor.open, FrontDoor.closed);
     FramePacer frames;
     move_door(panel.Check1.value() != 0, whole_twips(door.width()), FrontDoor, [&](int w) {
         door.set_width(static_cast<float>(w));
@@ -32,6 +33,8 @@ void Form1::Check2_Click()
 {
     frmSet& panel = window<frmSet>();
     const bool opening = panel.Check2.value() != 0;
+    for (int leaf : { 0, 1 })
+        imgNakaorido(leaf).prepare_widths(MiddleLeaf.open, MiddleLeaf.closed);
     Common::PlayWave(101);
     const MiddleMode mode = middle_mode();
     const Image& measured = imgNakaorido(mode == MiddleMode::Right ? 1 : 0);

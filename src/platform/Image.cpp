@@ -36,6 +36,17 @@ const QPixmap& Image::stretched_to(const QSize& size) const
     return *m_stretched.emplace(key, std::move(stretched)).first->second;
 }
 
+void Image::prepare_widths(float narrowest, float widest) const
+{
+    if (!m_stretch || m_picture.empty())
+        return;
+    const int height = pixel_rect().height();
+    // Every width a door's edges can round to, whichever edge stays put.
+    const int last = static_cast<int>(std::ceil(widest / TwipsPerPixel));
+    for (int width = std::max(1, static_cast<int>(narrowest / TwipsPerPixel)); width <= last; ++width)
+        stretched_to(QSize(width, height));
+}
+
 void Image::paint(QPainter& painter) const
 {
     const QPixmap* pixmap = m_picture.pixmap();

@@ -26,6 +26,9 @@ public:
     const Picture& picture() const { return m_picture; }
     void set_picture(const Picture& picture);
     bool stretch() const { return m_stretch; }
+    // Stretches the picture, ahead of a movement, to every drawn width between these two
+    // (twips), so that no frame of the movement has to.
+    void prepare_widths(float narrowest, float widest) const;
 
     std::function<void()> on_click;
 
