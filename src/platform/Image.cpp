@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 
 namespace platform {
 
