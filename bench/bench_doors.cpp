@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QWindow>
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -126,6 +127,15 @@ void wait_exposed(QWidget& widget)
     QApplication::processEvents();
 }
 
+// How often the system took the processor away from this program: on a loaded machine a
+// busy wait is cut off now and then, and that frame ends late.
+long preemptions()
+{
+    rusage usage {};
+    getrusage(RUSAGE_THREAD, &usage); // the door thread alone, not Qt's X reader
+    return usage.ru_nivcsw;
+}
+
 void busy_wait(bench::Clock::duration gap)
 {
     const auto end = bench::Clock::now() + gap;
@@ -154,6 +164,7 @@ struct Measured {
     double movement_ms;    // from the end of the sound (or the click) to the last frame
     double sound_to_first; // from the end of the sound to the first frame, ms
     double repaint_us;     // one repaint, median
+    long preempted;
     std::vector<Repaint> repaints;
 };
 
@@ -162,15 +173,18 @@ Measured measure(Form1& bus, frmSet& panel, const Door& door, TimedSink& sink)
 {
     FrameClock frames(bus, door);
     platform::trace::set_recorder(&frames);
+    const long preempted_before = preemptions();
     const auto clicked = bench::Clock::now();
     sink.ended = clicked;
     door.switch_of(panel).press();
     const auto done = bench::Clock::now();
+    const long preempted = preemptions() - preempted_before;
     platform::trace::set_recorder(nullptr);
     const auto from = std::max(clicked, sink.ended);
     const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
     return { ms(done - from), frames.first_pause ? ms(*frames.first_pause - from) : -1,
-             frames.drawing_us.empty() ? 0 : bench::spread(frames.drawing_us).median, std::move(frames.repaints) };
+             frames.drawing_us.empty() ? 0 : bench::spread(frames.drawing_us).median, preempted,
+             std::move(frames.repaints) };
 }
 
 }
@@ -201,8 +215,9 @@ int main(int argc, char** argv)
             { [](Form1& b) -> platform::Image& { return b.imgNakaorido(1); }, "middle_leaf_right.bmp" } } },
     };
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("%-7s %6s %10s %10s %13s %7s %8s %10s %8s %7s %16s\n", "door", "N", "wall ms", "ideal ms",
-                "overhead us/f", "off %", "repaints", "repaint us", "bare us", "x bare", "sound->frame ms");
+    std::printf("%-7s %6s %10s %10s %13s %7s %9s %8s %10s %8s %7s %16s\n", "door", "N", "wall ms", "ideal ms",
+                "overhead us/f", "off %", "preempted", "repaints", "repaint us", "bare us", "x bare",
+                "sound->frame ms");
     for (const Door& door : doors) {
         std::vector<platform::Picture> pictures;
         std::vector<const QPixmap*> pixmaps;
@@ -217,9 +232,10 @@ int main(int argc, char** argv)
             const double bare_us = bare_repaint_us(bare, pixmaps, opening.repaints, gap);
             const double ideal = door.frames * n * 100e-6;
             const double overhead = opening.movement_ms - ideal;
-            std::printf("%-7s %6d %10.1f %10.1f %13.2f %7.2f %8zu %10.1f %8.1f %7.2f", door.name, n,
+            std::printf("%-7s %6d %10.1f %10.1f %13.2f %7.2f %9ld %8zu %10.1f %8.1f %7.2f", door.name, n,
                         opening.movement_ms, ideal, overhead * 1000 / door.frames, overhead / ideal * 100,
-                        opening.repaints.size(), opening.repaint_us, bare_us, opening.repaint_us / bare_us);
+                        opening.preempted, opening.repaints.size(), opening.repaint_us, bare_us,
+                        opening.repaint_us / bare_us);
             if (door.frames == 671)
                 std::printf(" %16.3f%s", opening.sound_to_first, sink.played ? "" : " (no sound device)");
             std::printf("%s\n", std::exchange(first, false) ? "  (first movement)" : "");
