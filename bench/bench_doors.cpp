@@ -1,20 +1,25 @@
-// Full door movements at several speeds against the ideal frames x N x 100 ns, the
-// overhead of a frame (its repaint), and the delay from the end of the sound to the first
-// frame of the middle door.
+// Full door movements at several speeds against the ideal frames x N x 100 ns, the cost of
+// a frame's repaint next to a bare Qt widget that repaints the same areas in the same run,
+// and the delay from the end of the sound to the first frame of the middle door.
 #include "BenchSupport.h"
 
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/LoadPicture.h"
 #include "platform/Sound.h"
 #include "platform/Trace.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QWindow>
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
+
+using Micro = std::chrono::duration<double, std::micro>;
 
 // Plays through the real sink and notes when the sound has ended.
 class TimedSink : public platform::SoundSink {
@@ -33,11 +38,31 @@ private:
     platform::SoundSink& m_real;
 };
 
-// Notes when the first frame was on the screen (its pause begins), and how long each
-// repaint took, from the last move before it to its end. Frames that change no pixel
-// repaint nothing.
+struct DoorPicture {
+    platform::Image& (*of)(Form1&);
+    const char* asset;
+};
+
+struct Door {
+    const char* name;
+    int frames;
+    platform::CheckBox& (*switch_of)(frmSet&);
+    platform::HScrollBar& (*speed_of)(frmSet&);
+    std::vector<DoorPicture> pictures;
+};
+
+// One repaint of a movement: the area, and where each door picture stood.
+struct Repaint {
+    QRect area;
+    std::vector<QRect> pictures;
+};
+
+// Notes when the first frame was on the screen (its pause begins), how long each repaint
+// took, from the last move before it to its end, and what it covered. Frames that change no
+// pixel repaint nothing.
 class FrameClock : public platform::trace::Recorder {
 public:
+    FrameClock(Form1& bus, const Door& door) : m_bus(bus), m_door(door) { }
     void record(const std::string& row) override
     {
         const auto now = bench::Clock::now();
@@ -46,47 +71,121 @@ public:
         if (row.find(" move ") != std::string::npos)
             m_frame_start = now;
         if (m_frame_start && row.find(" repaint ") != std::string::npos) {
-            drawing += now - *m_frame_start;
-            ++drawn;
+            drawing_us.push_back(Micro(now - *m_frame_start).count());
             m_frame_start.reset();
+            repaints.push_back(snapshot(row));
         }
     }
     std::optional<bench::Clock::time_point> first_pause;
-    bench::Clock::duration drawing {};
-    int drawn { 0 };
+    std::vector<double> drawing_us;
+    std::vector<Repaint> repaints;
 
 private:
+    Repaint snapshot(const std::string& row) const
+    {
+        Repaint repaint;
+        int x, y, w, h;
+        if (std::sscanf(row.c_str() + row.find(" repaint ") + 9, "%d %d %d %d", &x, &y, &w, &h) == 4)
+            repaint.area = QRect(x, y, w, h);
+        for (const DoorPicture& picture : m_door.pictures)
+            repaint.pictures.push_back(picture.of(m_bus).pixel_rect());
+        return repaint;
+    }
+    Form1& m_bus;
+    const Door& m_door;
     std::optional<bench::Clock::time_point> m_frame_start;
 };
 
-struct Door {
-    const char* name;
-    int frames;
-    platform::CheckBox& (*switch_of)(frmSet&);
-    platform::HScrollBar& (*speed_of)(frmSet&);
+// What a bare Qt program does for a door frame: the background picture and the door
+// pictures stretched over it, repainted synchronously.
+class BareDoorWidget : public QWidget {
+public:
+    explicit BareDoorWidget(const QPixmap& background) : m_background(background)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        resize(background.size());
+    }
+    std::vector<std::pair<QRect, const QPixmap*>> doors;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_background);
+        for (const auto& [place, pixmap] : doors)
+            painter.drawPixmap(place, *pixmap);
+    }
+
+private:
+    const QPixmap& m_background;
 };
+
+void wait_exposed(QWidget& widget)
+{
+    while (!widget.windowHandle() || !widget.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QApplication::processEvents();
+}
+
+// How often the system took the processor away from this program: on a loaded machine a
+// busy wait is cut off now and then, and that frame ends late.
+long preemptions()
+{
+    rusage usage {};
+    getrusage(RUSAGE_THREAD, &usage); // the door thread alone, not Qt's X reader
+    return usage.ru_nivcsw;
+}
+
+void busy_wait(bench::Clock::duration gap)
+{
+    const auto end = bench::Clock::now() + gap;
+    while (bench::Clock::now() < end) {
+    }
+}
+
+// The same repaints by the bare widget, spaced as in the movement: an X server left idle for
+// longer answers more slowly.
+double bare_repaint_us(BareDoorWidget& bare, const std::vector<const QPixmap*>& pixmaps,
+                       const std::vector<Repaint>& repaints, bench::Clock::duration gap)
+{
+    std::vector<double> samples;
+    for (const Repaint& repaint : repaints) {
+        bare.doors.clear();
+        for (std::size_t i = 0; i < pixmaps.size(); ++i)
+            bare.doors.emplace_back(repaint.pictures[i], pixmaps[i]);
+        const auto start = bench::Clock::now();
+        bare.repaint(repaint.area);
+        samples.push_back(Micro(bench::Clock::now() - start).count());
+        busy_wait(gap);
+    }
+    return samples.empty() ? 0 : bench::spread(samples).median;
+}
 
 struct Measured {
     double movement_ms;    // from the end of the sound (or the click) to the last frame
     double sound_to_first; // from the end of the sound to the first frame, ms
-    double drawing_us;     // one repaint
-    int repaints;
+    double repaint_us;     // one repaint, median
+    long preempted;
+    std::vector<Repaint> repaints;
 };
 
 // One movement: the switch pressed, timed from the moment the door may start moving.
-Measured measure(frmSet& panel, const Door& door, TimedSink& sink)
+Measured measure(Form1& bus, frmSet& panel, const Door& door, TimedSink& sink)
 {
-    FrameClock frames;
+    FrameClock frames(bus, door);
     platform::trace::set_recorder(&frames);
+    const long preempted_before = preemptions();
     const auto clicked = bench::Clock::now();
     sink.ended = clicked;
     door.switch_of(panel).press();
     const auto done = bench::Clock::now();
+    const long preempted = preemptions() - preempted_before;
     platform::trace::set_recorder(nullptr);
     const auto from = std::max(clicked, sink.ended);
     const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
     return { ms(done - from), frames.first_pause ? ms(*frames.first_pause - from) : -1,
-             frames.drawn ? ms(frames.drawing) * 1000 / frames.drawn : 0, frames.drawn };
+             frames.drawing_us.empty() ? 0 : bench::spread(frames.drawing_us).median, preempted,
+             std::move(frames.repaints) };
 }
 
 }
@@ -96,34 +195,51 @@ int main(int argc, char** argv)
     platform::Application application(argc, argv);
     Form1& bus = platform::window<Form1>();
     bus.Show();
-    while (!bus.surface().windowHandle() || !bus.surface().windowHandle()->isExposed())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    QApplication::processEvents();
+    wait_exposed(bus.surface());
     frmSet& panel = platform::window<frmSet>();
     TimedSink sink(platform::sound_sink());
     platform::set_sound_sink(&sink);
 
+    const platform::Picture body = platform::LoadAssetPicture("bus_body.bmp");
+    BareDoorWidget bare(*body.pixmap());
+    bare.move(0, 400); // clear of the bus
+    bare.show();
+    wait_exposed(bare);
+
     const Door doors[] = {
         { "front", 1026, [](frmSet& p) -> platform::CheckBox& { return p.Check1; },
-          [](frmSet& p) -> platform::HScrollBar& { return p.HScroll1; } },
+          [](frmSet& p) -> platform::HScrollBar& { return p.HScroll1; },
+          { { [](Form1& b) -> platform::Image& { return b.Image1(2); }, "front_door.bmp" } } },
         { "middle", 671, [](frmSet& p) -> platform::CheckBox& { return p.Check2; },
-          [](frmSet& p) -> platform::HScrollBar& { return p.HScroll2; } },
+          [](frmSet& p) -> platform::HScrollBar& { return p.HScroll2; },
+          { { [](Form1& b) -> platform::Image& { return b.imgNakaorido(0); }, "middle_leaf_left.bmp" },
+            { [](Form1& b) -> platform::Image& { return b.imgNakaorido(1); }, "middle_leaf_right.bmp" } } },
     };
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("%-7s %6s %11s %11s %14s %7s %9s %11s %17s\n", "door", "N", "wall ms", "ideal ms", "overhead us/f",
-                "off %", "repaints", "us/repaint", "sound->frame ms");
+    std::printf("%-7s %6s %10s %10s %13s %7s %9s %8s %10s %8s %7s %16s\n", "door", "N", "wall ms", "ideal ms",
+                "overhead us/f", "off %", "preempted", "repaints", "repaint us", "bare us", "x bare",
+                "sound->frame ms");
     for (const Door& door : doors) {
-        for (std::int16_t n : { 1, 1000, 10000, 30000 }) {
+        std::vector<platform::Picture> pictures;
+        std::vector<const QPixmap*> pixmaps;
+        for (const DoorPicture& picture : door.pictures)
+            pixmaps.push_back(pictures.emplace_back(platform::LoadAssetPicture(picture.asset)).pixmap());
+        bool first = true; // its repaints stretch each width of the door for the first time
+        for (std::int16_t n : { 1, 1, 1000, 10000, 30000 }) {
             door.speed_of(panel).set_value(n);
-            const Measured opening = measure(panel, door, sink);
-            measure(panel, door, sink); // closing again
+            const Measured opening = measure(bus, panel, door, sink);
+            measure(bus, panel, door, sink); // closing again
+            const auto gap = std::chrono::nanoseconds(100LL * n * door.frames / std::max<std::size_t>(1, opening.repaints.size()));
+            const double bare_us = bare_repaint_us(bare, pixmaps, opening.repaints, gap);
             const double ideal = door.frames * n * 100e-6;
             const double overhead = opening.movement_ms - ideal;
-            std::printf("%-7s %6d %11.1f %11.1f %14.1f %7.2f %9d %11.1f", door.name, n, opening.movement_ms, ideal,
-                        overhead * 1000 / door.frames, overhead / ideal * 100, opening.repaints, opening.drawing_us);
+            std::printf("%-7s %6d %10.1f %10.1f %13.2f %7.2f %9ld %8zu %10.1f %8.1f %7.2f", door.name, n,
+                        opening.movement_ms, ideal, overhead * 1000 / door.frames, overhead / ideal * 100,
+                        opening.preempted, opening.repaints.size(), opening.repaint_us, bare_us,
+                        opening.repaint_us / bare_us);
             if (door.frames == 671)
-                std::printf(" %17.3f%s", opening.sound_to_first, sink.played ? "" : " (no sound device)");
-            std::printf("\n");
+                std::printf(" %16.3f%s", opening.sound_to_first, sink.played ? "" : " (no sound device)");
+            std::printf("%s\n", std::exchange(first, false) ? "  (first movement)" : "");
         }
     }
     platform::set_sound_sink(nullptr);

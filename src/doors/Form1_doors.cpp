@@ -1,5 +1,5 @@
 // The front door and the middle folding door: frame-by-frame movements that run to their
-// end inside the switch's click, pausing after each frame for the speed on the panel.
+// end inside the switch's click, each frame lasting as long as the speed on the panel says.
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
@@ -20,10 +20,12 @@ void Form1::Check1_Click()
 {
     frmSet& panel = window<frmSet>();
     Image& door = Image1(2);
+    door.prepare_widths(FrontDoor.open, FrontDoor.closed);
+    FramePacer frames;
     move_door(panel.Check1.value() != 0, whole_twips(door.width()), FrontDoor, [&](int w) {
         door.set_width(static_cast<float>(w));
         door.Refresh(); // on the screen before the pause
-        busy_wait_units(panel.HScroll1.value());
+        frames.end_frame(panel.HScroll1.value());
     });
 }
 
@@ -31,12 +33,15 @@ void Form1::Check2_Click()
 {
     frmSet& panel = window<frmSet>();
     const bool opening = panel.Check2.value() != 0;
+    for (int leaf : { 0, 1 })
+        imgNakaorido(leaf).prepare_widths(MiddleLeaf.open, MiddleLeaf.closed);
     Common::PlayWave(101);
     const MiddleMode mode = middle_mode();
     const Image& measured = imgNakaorido(mode == MiddleMode::Right ? 1 : 0);
+    FramePacer frames; // after the sound: it is no part of the first frame
     move_door(opening, whole_twips(measured.width()), MiddleLeaf, [&](int w) {
         middle_step(mode, w);
-        busy_wait_units(panel.HScroll2.value());
+        frames.end_frame(panel.HScroll2.value());
     });
 }
 

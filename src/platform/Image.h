@@ -5,7 +5,9 @@
 #include "platform/Picture.h"
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <utility>
 
 class QPixmap;
 class QSize;
@@ -24,6 +26,9 @@ public:
     const Picture& picture() const { return m_picture; }
     void set_picture(const Picture& picture);
     bool stretch() const { return m_stretch; }
+    // Stretches the picture, ahead of a movement, to every drawn width between these two
+    // (twips), so that no frame of the movement has to.
+    void prepare_widths(float narrowest, float widest) const;
 
     std::function<void()> on_click;
 
@@ -36,8 +41,9 @@ private:
 
     Picture m_picture;
     bool m_stretch { false };
-    // A door moves a twip a frame, so its drawn size changes only every few frames.
-    mutable std::shared_ptr<QPixmap> m_stretched;
+    // The picture stretched to each size it has been drawn at, made once: a door passes
+    // through all its widths again at every movement.
+    mutable std::map<std::pair<int, int>, std::shared_ptr<const QPixmap>> m_stretched;
 };
 
 }

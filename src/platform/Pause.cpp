@@ -2,20 +2,39 @@
 
 #include "platform/Trace.h"
 
-#include <chrono>
 #include <string>
 
 namespace platform {
 
-void busy_wait_units(std::int32_t units)
+namespace {
+
+class SteadyPauseClock : public PauseClock {
+public:
+    time_point now() override { return std::chrono::steady_clock::now(); }
+    void wait_until(time_point deadline) override
+    {
+        // Reading the clock is an observable call, so the loop cannot be optimised away.
+        while (std::chrono::steady_clock::now() < deadline) {
+        }
+    }
+};
+
+SteadyPauseClock g_steady_clock;
+PauseClock* g_clock = &g_steady_clock;
+
+}
+
+void set_pause_clock(PauseClock* clock) { g_clock = clock ? clock : &g_steady_clock; }
+
+FramePacer::FramePacer() : m_frame_start(g_clock->now()) { }
+
+void FramePacer::end_frame(std::int32_t units)
 {
     if (trace::recording())
         trace::record("pause " + std::to_string(units));
-    using clock = std::chrono::steady_clock;
-    const auto end = clock::now() + std::chrono::nanoseconds(100LL * units);
-    // Reading the clock is an observable call, so the loop cannot be optimised away.
-    while (clock::now() < end) {
-    }
+    g_clock->wait_until(m_frame_start + std::chrono::nanoseconds(100LL * units));
+    // Measured, not added up: a late frame is not made up for by shorter ones after it.
+    m_frame_start = g_clock->now();
 }
 
 }

@@ -21,6 +21,7 @@ WindowedControl::~WindowedControl()
 {
     form().remove_windowed(*this);
     unregister_window(m_widget);
+    delete m_widget.data(); // gone already when its window went first
 }
 
 std::intptr_t WindowedControl::hWnd() const { return handle_of(m_widget); }

@@ -2,6 +2,7 @@
 // A control with a window of its own (picture box, button, scroll bar, text box...).
 #include "platform/Control.h"
 
+#include <QPointer>
 #include <cstdint>
 
 class QWidget;
@@ -28,7 +29,8 @@ protected:
     void enabled_changed() override;
 
 private:
-    QWidget* m_widget; // owned by the container's surface
+    // Owned by the container's surface, or by the control when it goes before its window.
+    QPointer<QWidget> m_widget;
     std::int16_t m_tab_index;
 };
 

@@ -1,6 +1,7 @@
 // The doors' movements, recorded as the window system saw them: each move of a door
 // picture, each repaint and each pause, and the sound before the middle door moves.
 #include "NoWindowLeft.h"
+#include "FakePauseClock.h"
 #include "Fakes.h"
 
 #include "app/Common.h"
@@ -82,6 +83,8 @@ private slots:
     void speed_is_read_at_every_step();
     void speed_change_does_not_move_a_door();
     void a_click_during_a_movement_waits_for_its_end();
+    void frames_last_their_speed_whatever_the_drawing_data();
+    void frames_last_their_speed_whatever_the_drawing();
 
 private:
     RecordingSoundSink m_sound;
@@ -313,6 +316,66 @@ void DoorsTest::a_click_during_a_movement_waits_for_its_end()
     QCOMPARE(panel.Check1.value(), 0);
     QCOMPARE(frames(recorder.rows), 2 * 1026);
     QCOMPARE(window<Form1>().Image1(2).width(), 1095.f);
+}
+
+// Time passes in a movement only as the test says: each frame's drawing takes the time
+// given for it, the sound 0.8 s.
+class TimedDrawing : public platform::trace::Recorder {
+public:
+    TimedDrawing(FakePauseClock& clock, QList<int> drawing_us) : m_clock(clock), m_drawing_us(std::move(drawing_us))
+    {
+        platform::trace::set_recorder(this);
+    }
+    ~TimedDrawing() override { platform::trace::set_recorder(nullptr); }
+    void record(const std::string& row) override
+    {
+        if (row.rfind("sound", 0) == 0)
+            m_clock.advance(std::chrono::milliseconds(800));
+        if (is_frame_row(row) && !m_drawing_us.isEmpty())
+            m_clock.advance(std::chrono::microseconds(m_drawing_us.takeFirst()));
+    }
+
+private:
+    FakePauseClock& m_clock;
+    QList<int> m_drawing_us;
+};
+
+void DoorsTest::frames_last_their_speed_whatever_the_drawing_data()
+{
+    // The front door opens from 73 twips (4 frames) at 100 us a frame, the middle door from
+    // 112 (3 frames) at 200 us a frame; times in us.
+    QTest::addColumn<bool>("front");
+    QTest::addColumn<QList<int>>("drawing_us");
+    QTest::addColumn<Sequence>("expected");
+    QTest::newRow("front: the drawing comes out of the pause") << true << QList { 30, 30, 30, 30 }
+        << Sequence { "drawn at 30, ends at 100", "drawn at 130, ends at 200", "drawn at 230, ends at 300",
+                      "drawn at 330, ends at 400" };
+    QTest::newRow("front: a late frame is followed at once") << true << QList { 30, 250, 30, 30 }
+        << Sequence { "drawn at 30, ends at 100", "drawn at 350, ends at 350", "drawn at 380, ends at 450",
+                      "drawn at 480, ends at 550" };
+    QTest::newRow("middle: the first frame begins after the sound") << false << QList { 30, 30, 30 }
+        << Sequence { "drawn at 800030, ends at 800200", "drawn at 800230, ends at 800400",
+                      "drawn at 800430, ends at 800600" };
+    QTest::newRow("middle: a late frame is followed at once") << false << QList { 300, 30, 30 }
+        << Sequence { "drawn at 800300, ends at 800300", "drawn at 800330, ends at 800500",
+                      "drawn at 800530, ends at 800700" };
+}
+
+void DoorsTest::frames_last_their_speed_whatever_the_drawing()
+{
+    QFETCH(bool, front);
+    QFETCH(QList<int>, drawing_us);
+    QFETCH(Sequence, expected);
+    Movement movement;
+    frmSet& panel = window<frmSet>();
+    panel.HScroll1.set_value(front ? 1000 : 1);
+    panel.HScroll2.set_value(front ? 1 : 2000);
+    window<Form1>().Image1(2).set_width(73);
+    window<Form1>().imgNakaorido(0).set_width(112);
+    FakePauseClock clock;
+    TimedDrawing drawing(clock, drawing_us);
+    (front ? panel.Check1 : panel.Check2).set_value(1);
+    COMPARE_SEQUENCE(expected, clock.frames, QTest::currentDataTag());
 }
 
 QTEST_MAIN(DoorsTest)

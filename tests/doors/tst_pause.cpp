@@ -1,46 +1,60 @@
-// The door pause is real time in proportion to its units, whatever the optimiser does.
-#include "platform/Pause.h"
+// A frame of a movement lasts its units of 100 ns from the moment it began, drawing included.
+#include "FakePauseClock.h"
 
 #include <QTest>
-#include <algorithm>
-#include <chrono>
 
-namespace {
-double seconds_for(std::int32_t units)
-{
-    const auto start = std::chrono::steady_clock::now();
-    platform::busy_wait_units(units);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// The shortest of many runs: a busy machine can only make a run longer, never shorter.
-double best_seconds_for(std::int32_t units)
-{
-    double best = seconds_for(units);
-    for (int i = 1; i < 50; ++i)
-        best = std::min(best, seconds_for(units));
-    return best;
-}
-}
+using namespace std::chrono_literals;
 
 class PauseTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pause_lasts_at_least_its_units();
-    void pause_grows_in_proportion();
+    void frame_takes_its_drawing_out_of_the_pause_data();
+    void frame_takes_its_drawing_out_of_the_pause();
+    void pause_is_real_time();
 };
 
-void PauseTest::pause_lasts_at_least_its_units()
+void PauseTest::frame_takes_its_drawing_out_of_the_pause_data()
 {
-    for (std::int32_t units : { 1, 1000, 30000 })
-        QVERIFY2(seconds_for(units) >= units * 100e-9, qPrintable(QString::number(units)));
+    // Per frame: its speed in units, how long its drawing took (ns), and when it was drawn
+    // and ended (us).
+    QTest::addColumn<QList<int>>("units");
+    QTest::addColumn<QList<int>>("drawing_ns");
+    QTest::addColumn<Sequence>("expected");
+    QTest::newRow("quick drawing shortens the pause") << QList { 1000, 1000, 1000 } << QList { 30000, 0, 99900 }
+        << Sequence { "drawn at 30, ends at 100", "drawn at 100, ends at 200", "drawn at 299.9, ends at 300" };
+    QTest::newRow("a late frame is followed at once, and not made up for")
+        << QList { 1000, 1000, 1000 } << QList { 30000, 250000, 30000 }
+        << Sequence { "drawn at 30, ends at 100", "drawn at 350, ends at 350", "drawn at 380, ends at 450" };
+    QTest::newRow("drawing exactly as long as the frame") << QList { 1000 } << QList { 100000 }
+        << Sequence { "drawn at 100, ends at 100" };
+    QTest::newRow("the speed of each frame, from 1 to 30000") << QList { 1, 30000, 1 } << QList { 0, 0, 0 }
+        << Sequence { "drawn at 0, ends at 0.1", "drawn at 0.1, ends at 3000.1", "drawn at 3000.1, ends at 3000.2" };
 }
 
-void PauseTest::pause_grows_in_proportion()
+void PauseTest::frame_takes_its_drawing_out_of_the_pause()
 {
-    const double ratio = best_seconds_for(300000) / best_seconds_for(10000); // 30 ideally
-    QVERIFY2(ratio > 20 && ratio < 45, qPrintable(QString("ratio %1").arg(ratio)));
+    QFETCH(QList<int>, units);
+    QFETCH(QList<int>, drawing_ns);
+    QFETCH(Sequence, expected);
+    FakePauseClock clock;
+    platform::FramePacer frames;
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        clock.advance(std::chrono::nanoseconds(drawing_ns[i]));
+        frames.end_frame(units[i]);
+    }
+    COMPARE_SEQUENCE(expected, clock.frames, QTest::currentDataTag());
+}
+
+void PauseTest::pause_is_real_time()
+{
+    // An empty loop that the optimiser removes would be no delay at all.
+    for (std::int32_t units : { 1, 1000, 30000 }) {
+        const auto start = std::chrono::steady_clock::now();
+        platform::FramePacer frames;
+        frames.end_frame(units);
+        QVERIFY2(std::chrono::steady_clock::now() - start >= units * 100ns, qPrintable(QString::number(units)));
+    }
 }
 
 QTEST_GUILESS_MAIN(PauseTest)
