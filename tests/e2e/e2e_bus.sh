@@ -4,19 +4,8 @@
 set -euo pipefail
 EXE=$1
 ARTIFACTS=$2
-WORK=$(mktemp -d)
-HERE=$(cd "$(dirname "$0")" && pwd)
-source "$HERE/x11.sh"
-mkdir -p "$ARTIFACTS"
-
-cleanup() {
-  [ -z "${BUS_PID:-}" ] || kill "$BUS_PID" 2>/dev/null || true
-  stop_x
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-start_x
+source "$(dirname "$0")/x11.sh"
+begin_e2e "$ARTIFACTS"
 
 # The program runs from a folder of its own, so whatever it writes stays there.
 mkdir -p "$WORK/bin" "$WORK/signs"

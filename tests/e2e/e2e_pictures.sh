@@ -5,19 +5,8 @@ set -euo pipefail
 EXE=$1
 ARTIFACTS=$2
 PICTURES=$3
-WORK=$(mktemp -d)
-HERE=$(cd "$(dirname "$0")" && pwd)
-source "$HERE/x11.sh"
-mkdir -p "$ARTIFACTS"
-
-cleanup() {
-  [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
-  stop_x
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-start_x
+source "$(dirname "$0")/x11.sh"
+begin_e2e "$ARTIFACTS"
 
 mkdir -p "$WORK/bin" "$WORK/signs"
 cp "$EXE" "$WORK/bin/QK31T0207"

@@ -6,19 +6,8 @@
 set -euo pipefail
 EXE=$1
 ARTIFACTS=$2
-WORK=$(mktemp -d)
-HERE=$(cd "$(dirname "$0")" && pwd)
-source "$HERE/x11.sh"
-mkdir -p "$ARTIFACTS"
-
-cleanup() {
-  [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
-  stop_x
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-start_x
+source "$(dirname "$0")/x11.sh"
+begin_e2e "$ARTIFACTS"
 
 # The program in a folder of its own; everything readable by a user other than root.
 chmod 755 "$WORK"

@@ -120,7 +120,7 @@ begin_e2e() {
   start_x
 }
 end_e2e() {
-  [ -n "${BUS_PID:-}" ] && kill "$BUS_PID" 2>/dev/null
+  [ -z "${BUS_PID:-}" ] || kill "$BUS_PID" 2>/dev/null || true # it may have ended already
   stop_x
   rm -rf "$WORK"
 }
