@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QWidget>
 #include <QWindow>
 #include <optional>
 #include <sys/resource.h>

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <fstream>
 #include <malloc.h>

@@ -1,4 +1,5 @@
 #include "platform/Container.h"
+#include "platform/SurfaceWidget.h"
 
 #include "platform/Form.h"
 #include "platform/Lightweight.h"
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QRegion>
 #include <algorithm>
 
 namespace platform {
@@ -29,9 +31,13 @@ QColor to_qcolor(OLE_COLOR color)
 }
 
 Container::Container(QWidget* surface, OLE_COLOR back_color)
-    : m_surface(surface), m_back_color(back_color)
+    : m_surface(surface), m_back_color(back_color), m_pending(std::make_unique<QRegion>())
 {
 }
+
+Container::~Container() = default;
+
+void Container::painted(const QRegion& region) { *m_pending -= region; }
 
 void Container::set_back_color(OLE_COLOR color)
 {
@@ -59,16 +65,16 @@ void Container::remove_lightweight(LightweightControl& control)
 
 void Container::invalidate(const QRect& pixels)
 {
-    m_pending += pixels;
+    *m_pending += pixels;
     m_surface->update(pixels);
 }
 
 void Container::repaint_pending()
 {
-    if (m_pending.isEmpty())
+    if (m_pending->isEmpty())
         return;
-    const QRect area = m_pending.boundingRect();
-    m_pending = QRegion();
+    const QRect area = m_pending->boundingRect();
+    *m_pending = QRegion();
     m_surface->repaint(area); // one rectangle: a region of several paints many times slower
     if (trace::recording())
         trace::record(form().name() + " repaint " + std::to_string(area.x()) + " "

@@ -5,9 +5,18 @@
 #include "platform/Color.h"
 #include "platform/Picture.h"
 
-#include <QRegion>
-#include <QWidget>
+#include <memory>
 #include <vector>
+
+class QCloseEvent;
+class QColor;
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+class QPoint;
+class QRect;
+class QRegion;
+class QWidget;
 
 namespace platform {
 
@@ -17,7 +26,7 @@ class OptionButton;
 
 class Container {
 public:
-    virtual ~Container() = default;
+    virtual ~Container();
 
     virtual Form& form() = 0;
     QWidget& surface() const { return *m_surface; }
@@ -37,7 +46,7 @@ public:
     void invalidate(const QRect& pixels);
     // Paints what has changed since the last paint, now, handling no other event.
     void repaint_pending();
-    void painted(const QRegion& region) { m_pending -= region; }
+    void painted(const QRegion& region);
 
     // Event entry points of the surface.
     virtual void paint_surface(QPainter& painter, const QRect& dirty);
@@ -61,25 +70,7 @@ private:
     std::vector<LightweightControl*> m_lightweights;
     std::vector<OptionButton*> m_option_group;
     LightweightControl* m_pressed { nullptr };
-    QRegion m_pending;
-};
-
-// The widget of a container; every event goes to its owner.
-class SurfaceWidget : public QWidget {
-public:
-    explicit SurfaceWidget(QWidget* parent);
-    void set_owner(Container* owner) { m_owner = owner; }
-    Container* owner() const { return m_owner; }
-
-protected:
-    bool event(QEvent* event) override; // every mouse event goes to the owner
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    Container* m_owner { nullptr };
+    std::unique_ptr<QRegion> m_pending; // changed since the last paint
 };
 
 QColor to_qcolor(OLE_COLOR color);

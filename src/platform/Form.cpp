@@ -5,6 +5,7 @@
 #include "platform/HandlerScope.h"
 #include "platform/Menu.h"
 #include "platform/MouseState.h"
+#include "platform/SurfaceWidget.h"
 #include "platform/Trace.h"
 #include "platform/Windowed.h"
 #include "platform/WindowHandles.h"
@@ -109,11 +110,9 @@ QMargins Form::frame_margins() const
     if (frame != client)
         return QMargins(client.left() - frame.left(), client.top() - frame.top(),
                         frame.right() - client.right(), frame.bottom() - client.bottom());
-    if (!m_frame_margins_known) {
-        m_frame_margins = request_frame_extents(surface());
-        m_frame_margins_known = true;
-    }
-    return m_frame_margins;
+    if (!m_frame_margins)
+        m_frame_margins = std::make_unique<QMargins>(request_frame_extents(surface()));
+    return *m_frame_margins;
 }
 
 float Form::left() const { return to_twips(surface().pos().x()); }

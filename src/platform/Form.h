@@ -3,13 +3,13 @@
 // frame (title bar and borders included); its controls live on its client area.
 #include "platform/Container.h"
 
-#include <QMargins>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QEventLoop;
+class QMargins;
 
 namespace platform {
 
@@ -88,8 +88,7 @@ private:
     bool m_destroyed { false };
     bool m_shown_once { false };
     std::vector<WindowedControl*> m_windowed; // in tab order once the design is finished
-    mutable QMargins m_frame_margins;
-    mutable bool m_frame_margins_known { false };
+    mutable std::unique_ptr<QMargins> m_frame_margins; // asked of the window manager once
 };
 
 // Ends the program at once: every window is hidden without its own close handling and

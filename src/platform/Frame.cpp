@@ -1,5 +1,6 @@
 #include "platform/Frame.h"
 
+#include "platform/SurfaceWidget.h"
 #include <QPainter>
 
 namespace platform {

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 

@@ -2,6 +2,7 @@
 
 #include "platform/KeyCodes.h"
 #include "platform/MouseState.h"
+#include "platform/SurfaceWidget.h"
 #include "platform/Trace.h"
 
 #include <QGuiApplication>
@@ -53,14 +54,15 @@ bool PictureBox::is_second_click(const QMouseEvent& event) const
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     const int distance = QGuiApplication::styleHints()->mouseDoubleClickDistance();
     return m_has_last_click && event.timestamp() - m_last_click_time <= static_cast<unsigned long>(interval)
-        && (event.position().toPoint() - m_last_click_place).manhattanLength() <= distance;
+        && (event.position().toPoint() - QPoint(m_last_click_x, m_last_click_y)).manhattanLength() <= distance;
 }
 
 void PictureBox::note_click(const QMouseEvent& event)
 {
     m_has_last_click = !m_in_double_click; // a third press starts afresh
     m_last_click_time = event.timestamp();
-    m_last_click_place = event.position().toPoint();
+    m_last_click_x = event.position().toPoint().x();
+    m_last_click_y = event.position().toPoint().y();
 }
 
 void PictureBox::bare_mouse(QMouseEvent& event)

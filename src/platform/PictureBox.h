@@ -6,7 +6,6 @@
 #include "platform/Container.h"
 #include "platform/Windowed.h"
 
-#include <QPoint>
 #include <cstdint>
 #include <functional>
 
@@ -55,7 +54,8 @@ private:
     bool m_shown { false };
     bool m_in_double_click { false }; // from the second press to its release
     unsigned long m_last_click_time { 0 };
-    QPoint m_last_click_place;
+    int m_last_click_x { 0 };
+    int m_last_click_y { 0 };
     bool m_has_last_click { false };
 };
 

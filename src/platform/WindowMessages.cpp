@@ -3,6 +3,7 @@
 #include "platform/Container.h"
 #include "platform/Form.h"
 #include "platform/HandlerScope.h"
+#include "platform/SurfaceWidget.h"
 #include "platform/WindowHandles.h"
 #include "platform/Windowed.h"
 

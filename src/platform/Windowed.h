@@ -2,10 +2,11 @@
 // A control with a window of its own (picture box, button, scroll bar, text box...).
 #include "platform/Control.h"
 
-#include <QPointer>
 #include <cstdint>
+#include <memory>
 
 class QWidget;
+template <typename T> class QPointer;
 
 namespace platform {
 
@@ -17,7 +18,7 @@ public:
     void SetFocus();
     void Refresh() override;
 
-    QWidget& widget() const { return *m_widget; }
+    QWidget& widget() const;
 
 protected:
     WindowedControl(Container& container, std::string name, TwipsRect design, QWidget* widget,
@@ -30,7 +31,7 @@ protected:
 
 private:
     // Owned by the container's surface, or by the control when it goes before its window.
-    QPointer<QWidget> m_widget;
+    std::unique_ptr<QPointer<QWidget>> m_widget;
     std::int16_t m_tab_index;
 };
 
