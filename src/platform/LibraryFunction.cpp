@@ -4,12 +4,14 @@
 #include "platform/System.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <iconv.h>
 #include <memory>
 #include <sys/stat.h>
+#include <vector>
 
 namespace platform {
 
@@ -41,19 +43,47 @@ private:
     static void* open(const std::string& file)
     {
         // The program's own folder first, as a library loaded by name is looked for on the
-        // program's home system. A file there that cannot be loaded is reported as it is,
-        // not hidden behind a search elsewhere; nor is anything but a plain file opened
-        // (a pipe would never answer).
-        const std::string beside_program = app_path() + "/" + file;
-        struct stat status {};
-        const bool beside = stat(beside_program.c_str(), &status) == 0;
-        if (beside && !S_ISREG(status.st_mode))
-            throw RuntimeError(err::DllLoadError, beside_program + ": not a regular file");
-        // Called from the program's own code, so that the executable's RUNPATH takes part.
-        void* handle = dlopen(beside ? beside_program.c_str() : file.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle)
-            throw RuntimeError(beside ? err::DllLoadError : err::FileNotFound, last_dl_error());
-        return handle;
+        // program's home system, then the folders the dynamic linker searches for the program
+        // (its run path among them). A file found that cannot be loaded is reported as it is,
+        // not hidden behind a search elsewhere; nor is anything but a plain file opened (a pipe
+        // would never answer).
+        for (const std::string& folder : library_folders()) {
+            const std::string path = folder + "/" + file;
+            struct stat status {};
+            if (stat(path.c_str(), &status) != 0)
+                continue;
+            if (!S_ISREG(status.st_mode))
+                throw RuntimeError(err::DllLoadError, path + ": not a regular file");
+            if (void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+                return handle;
+            throw RuntimeError(err::DllLoadError, last_dl_error());
+        }
+        // Not found there: the system's own search, and its own words when that fails too.
+        if (void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return handle;
+        throw RuntimeError(err::FileNotFound, last_dl_error());
+    }
+
+    // The program's folder, then the dynamic linker's search path for the program itself,
+    // asked of the linker rather than left to dlopen, which searches for whoever calls it (a
+    // memory checker that wraps dlopen would search for itself).
+    static std::vector<std::string> library_folders()
+    {
+        std::vector<std::string> folders { app_path() };
+        void* program = dlopen(nullptr, RTLD_LAZY);
+        Dl_serinfo size {};
+        if (program && dlinfo(program, RTLD_DI_SERINFOSIZE, &size) == 0) {
+            std::vector<std::max_align_t> storage(size.dls_size / sizeof(std::max_align_t) + 1);
+            auto* info = reinterpret_cast<Dl_serinfo*>(storage.data());
+            *info = size;
+            if (dlinfo(program, RTLD_DI_SERINFO, info) == 0) {
+                for (unsigned i = 0; i < info->dls_cnt; ++i)
+                    folders.emplace_back(info->dls_serpath[i].dls_name);
+            }
+        }
+        if (program)
+            dlclose(program);
+        return folders;
     }
 
     void* m_handle;
