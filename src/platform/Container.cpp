@@ -3,6 +3,7 @@
 
 #include "platform/Form.h"
 #include "platform/Lightweight.h"
+#include "platform/ShmFrame.h"
 #include "platform/Trace.h"
 
 #include <QCloseEvent>
@@ -75,7 +76,10 @@ void Container::repaint_pending()
         return;
     const QRect area = m_pending->boundingRect();
     *m_pending = QRegion();
-    m_surface->repaint(area); // one rectangle: a region of several paints many times slower
+    // Qt's copy of the area stays due for its next paint, after the handler has returned.
+    const bool put = put_frame_now(*m_surface, area, [&](QPainter& painter) { paint_surface(painter, area); });
+    if (!put)
+        m_surface->repaint(area); // one rectangle: a region of several paints many times slower
     if (trace::recording())
         trace::record(form().name() + " repaint " + std::to_string(area.x()) + " "
                       + std::to_string(area.y()) + " " + std::to_string(area.width()) + " "

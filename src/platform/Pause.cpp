@@ -32,9 +32,12 @@ void FramePacer::end_frame(std::int32_t units)
 {
     if (trace::recording())
         trace::record("pause " + std::to_string(units));
-    g_clock->wait_until(m_frame_start + std::chrono::nanoseconds(100LL * units));
-    // Measured, not added up: a late frame is not made up for by shorter ones after it.
-    m_frame_start = g_clock->now();
+    const auto deadline = m_frame_start + std::chrono::nanoseconds(100LL * units);
+    const bool late = g_clock->now() >= deadline;
+    g_clock->wait_until(deadline);
+    // A late frame is not made up for by shorter ones after it; a pause on time ends at its
+    // deadline, whatever the clock's reading overshot by, so that this does not add up.
+    m_frame_start = late ? g_clock->now() : deadline;
 }
 
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A pause clock that stands still: time passes only when the test says so (a drawing that
-// took that long) or when a frame waits for its end. Each frame's end is noted as
+// took that long) or when a frame waits for its end, a set overshoot after it. Each frame's end is noted as
 // "drawn at X, ends at Y", in microseconds.
 #include "Sequence.h"
 
@@ -17,12 +17,13 @@ public:
     void wait_until(time_point deadline) override
     {
         const time_point drawn = m_now;
-        m_now = std::max(m_now, deadline);
+        m_now = std::max(m_now, deadline + overshoot);
         frames.push_back("drawn at " + microseconds(drawn) + ", ends at " + microseconds(m_now));
     }
     void advance(std::chrono::nanoseconds by) { m_now += by; }
 
     Sequence frames;
+    std::chrono::nanoseconds overshoot {}; // how late a wait notices its deadline
 
 private:
     static std::string microseconds(time_point at)
