@@ -26,10 +26,12 @@ namespace platform {
 namespace {
 
 // Frames are painted one after the other into this memory, going round; a part is used again
-// only once the server has read it, which it long has by then.
+// only once the server has read it, which it long has by then. The server is asked to
+// confirm that only now and then: each answer wakes the program's X reader thread, which
+// would take the processor from a door's busy pause.
 constexpr std::size_t ArenaBytes = std::size_t(8) << 20;
 constexpr std::size_t LargestFrame = ArenaBytes / 4;
-constexpr std::size_t MostFramesInFlight = 256;
+constexpr std::size_t FenceEvery = ArenaBytes / 8;
 
 template <typename Reply>
 using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
@@ -64,22 +66,25 @@ public:
     bool put(QWidget& surface, const QRect& area, const std::function<void(QPainter&)>& paint);
 
 private:
-    struct InFlight {
+    // The frames painted in [begin, end), read by the server once `read` is answered.
+    struct Fence {
         std::size_t begin;
         std::size_t end;
-        xcb_get_input_focus_cookie_t read; // answered once the server has read the frame
+        xcb_get_input_focus_cookie_t read;
     };
 
     std::optional<std::uint8_t> fitting_depth(xcb_window_t window);
     xcb_gcontext_t context_for(xcb_window_t window, std::uint8_t depth);
     std::size_t reserve(std::size_t bytes);
+    void fence();
     void wait_oldest();
 
     xcb_connection_t* m_connection;
     xcb_shm_seg_t m_segment;
     std::uint8_t* m_memory;
     std::size_t m_next { 0 };
-    std::deque<InFlight> m_in_flight;
+    std::size_t m_unfenced { 0 }; // frames painted since the last fence begin here
+    std::deque<Fence> m_fences;
     std::unordered_map<xcb_window_t, std::optional<std::uint8_t>> m_depths;
     std::unordered_map<std::uint8_t, xcb_gcontext_t> m_contexts;
 };
@@ -174,25 +179,32 @@ xcb_gcontext_t SharedFrames::context_for(xcb_window_t window, std::uint8_t depth
     return m_contexts[depth] = context;
 }
 
+void SharedFrames::fence()
+{
+    if (m_next > m_unfenced)
+        m_fences.push_back({ m_unfenced, m_next, xcb_get_input_focus(m_connection) });
+    m_unfenced = m_next;
+}
+
 void SharedFrames::wait_oldest()
 {
-    std::free(xcb_get_input_focus_reply(m_connection, m_in_flight.front().read, nullptr));
-    m_in_flight.pop_front();
+    std::free(xcb_get_input_focus_reply(m_connection, m_fences.front().read, nullptr));
+    m_fences.pop_front();
 }
 
 std::size_t SharedFrames::reserve(std::size_t bytes)
 {
     bytes = (bytes + 63) & ~std::size_t(63);
-    if (m_next + bytes > ArenaBytes)
-        m_next = 0;
+    if (m_next + bytes > ArenaBytes) {
+        fence(); // the round's last frames, so that the next round can wait for them
+        m_next = m_unfenced = 0;
+    }
     const std::size_t begin = m_next;
     m_next += bytes;
-    // Frames in flight are in the order they were painted: those this one would overwrite
-    // are the oldest.
-    const auto overlaps = [&](const InFlight& frame) { return frame.begin < begin + bytes && begin < frame.end; };
-    while (!m_in_flight.empty() && std::any_of(m_in_flight.begin(), m_in_flight.end(), overlaps))
-        wait_oldest();
-    while (m_in_flight.size() >= MostFramesInFlight)
+    // Only frames of the last round can lie where this one goes, and their fences are the
+    // oldest: those of this round's earlier frames are behind them.
+    const auto overlaps = [&](const Fence& fence) { return fence.begin < m_next && begin < fence.end; };
+    while (std::any_of(m_fences.begin(), m_fences.end(), overlaps))
         wait_oldest();
     return begin;
 }
@@ -227,7 +239,8 @@ bool SharedFrames::put(QWidget& surface, const QRect& area, const std::function<
                           from.width(), from.height(), part.x() * scale, part.y() * scale, *depth,
                           XCB_IMAGE_FORMAT_Z_PIXMAP, 0, m_segment, offset);
     }
-    m_in_flight.push_back({ offset, offset + bytes, xcb_get_input_focus(m_connection) });
+    if (m_next - m_unfenced >= FenceEvery)
+        fence();
     xcb_flush(m_connection);
     return true;
 }
