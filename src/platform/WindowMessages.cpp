@@ -8,7 +8,9 @@
 #include "platform/Windowed.h"
 
 #include <QCursor>
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -19,7 +21,8 @@ namespace {
 // The window system's move loop for a child window, which X11 lacks: the control follows
 // the mouse by its displacement until the left button is released. The mouse position is
 // confined to the main window's client area, as the window system confines it, so the
-// control can end partly out of view but never out of reach. Its size never changes.
+// control can end partly out of view but never out of reach. Its size never changes. Escape
+// puts the control back where it was and ends the loop, as the window system's own does.
 class MoveLoop : public QObject {
 public:
     explicit MoveLoop(WindowedControl& control)
@@ -31,15 +34,24 @@ public:
     void run()
     {
         const HandlerScope keep(m_control.form());
-        m_control.widget().installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this); // Escape, wherever the focus is
         m_loop.exec();
-        m_control.widget().removeEventFilter(this);
+        QCoreApplication::instance()->removeEventFilter(this);
     }
 
 protected:
     // The loop takes every mouse event of the control's window: none reaches its handlers.
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (m_ended) // events that come before the loop has returned are the control's again
+            return false;
+        if (event->type() == QEvent::KeyPress && static_cast<const QKeyEvent&>(*event).key() == Qt::Key_Escape) {
+            m_control.move(m_start_left, m_start_top, m_control.width(), m_control.height());
+            end();
+            return true;
+        }
+        if (watched != &m_control.widget())
+            return false;
         switch (event->type()) {
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
@@ -48,7 +60,7 @@ protected:
             const auto& mouse = static_cast<const QMouseEvent&>(*event);
             follow(mouse.globalPosition().toPoint());
             if (!(mouse.buttons() & Qt::LeftButton)) // released, also where the loop did not see it
-                m_loop.quit();
+                end();
             return true;
         }
         default:
@@ -57,6 +69,12 @@ protected:
     }
 
 private:
+    void end()
+    {
+        m_ended = true;
+        m_loop.quit();
+    }
+
     QPoint confined(QPoint mouse) const
     {
         const QWidget& client = m_control.form().surface();
@@ -76,6 +94,7 @@ private:
     float m_start_left;
     float m_start_top;
     QEventLoop m_loop;
+    bool m_ended { false };
 };
 
 WindowedControl* control_of(std::intptr_t hwnd)

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -45,6 +46,19 @@ public:
         QTimer::singleShot(0, [this, from, by] { // inside the move loop
             move(from + by / 2);
             move(from + by);
+            release(Qt::LeftButton, from + by);
+        });
+        press(Qt::LeftButton);
+    }
+
+    // Escape half-way, then the release the loop no longer waits for.
+    void drag_and_escape(QPoint by)
+    {
+        const QPoint from = middle_of_box();
+        QTimer::singleShot(0, [this, from, by] {
+            move(from + by);
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&m_bus.surface(), &escape);
             release(Qt::LeftButton, from + by);
         });
         press(Qt::LeftButton);
@@ -174,7 +188,7 @@ std::string SignboardTest::state(const Form1& bus) const
 }
 
 // Steps: "show", "menu <caption>", "pick <file>", "cancel", "drag <dx> <dy>" (pixels),
-// "double-click", "middle", "state".
+// "drag-escape <dx> <dy>", "double-click", "middle", "state".
 void SignboardTest::run_step(Form1& bus, Mouse& mouse, const QString& step, Sequence& rows)
 {
     const QStringList words = step.split(' ');
@@ -189,6 +203,8 @@ void SignboardTest::run_step(Form1& bus, Mouse& mouse, const QString& step, Sequ
         run_step(bus, mouse, "menu 看板の画像を設定...", rows);
     } else if (verb == "drag") {
         mouse.drag(QPoint(words[1].toInt(), words[2].toInt()));
+    } else if (verb == "drag-escape") {
+        mouse.drag_and_escape(QPoint(words[1].toInt(), words[2].toInt()));
     } else if (verb == "double-click") {
         mouse.double_click();
     } else if (verb == "middle") {
@@ -248,6 +264,12 @@ void SignboardTest::a_user_moves_and_frames_the_signboard_data()
         << QStringList { "show", "drag 2000 0", "drag -2000 0", "drag 0 -2000" }
         << shown_first + QStringList { "PicKanban move 9255 1665 1410 450", "PicKanban move -690 1665 1410 450",
                                        "PicKanban move -690 -210 1410 450" };
+    QTest::newRow("Escape puts a dragged box back and ends the drag")
+        << QStringList { "show", "drag-escape 20 0", "drag 0 4", "state" }
+        << shown_first + QStringList { "PicKanban move 7725 1665 1410 450", "PicKanban move 7425 1665 1410 450",
+                                       "PicKanban move 7425 1695 1410 450", "PicKanban move 7425 1725 1410 450",
+                                       "box 7425 1725 1410 450 shown | bars 7350 1665 75 465, 8835 1665 75 465, "
+                                       "7350 2115 1560 60 shown | marks on on | picture none | path \"\" | messages 0" };
     QTest::newRow("a box of one pixel")
         << QStringList { "show", "pick dot.bmp" }
         << shown_first + QStringList { "PicKanban move 7425 1665 15 15", "shpK_Waku(1) move 7440 1665 75 465",
