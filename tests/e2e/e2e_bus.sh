@@ -15,15 +15,7 @@ for i in "${!colours[@]}"; do
   convert -size 52x32 "xc:${colours[$i]}" "BMP3:$WORK/signs/sign_$i.bmp"
 done
 
-(cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$WORK/bin/QK31T0207") >"$WORK/bus.log" 2>&1 &
-BUS_PID=$!
-
-MAIN_TITLE="ポルカ号　-　QK31T0207"
-wait_for 30 window_shown "$MAIN_TITLE" || fail "no main window titled $MAIN_TITLE"
-wait_for 30 window_shown "設定パネル" || fail "no settings panel"
-MAIN=$(window_named "$MAIN_TITLE")
-PANEL=$(window_named "設定パネル")
-sleep 0.5
+start_bus
 
 note "main window: client 664 x 212, frame at the top-left corner"
 read -r mx my mw mh < <(client_geometry "$MAIN")

@@ -16,15 +16,7 @@ convert -size 52x32 xc:lime "$WORK/signs/c.jpg"
 head -c 300 "$WORK/signs/c.jpg" >"$WORK/signs/c_damaged.jpg" && rm "$WORK/signs/c.jpg"
 cp "$PICTURES/bitmap-inkscape.emf" "$WORK/signs/d.emf"
 
-(cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$WORK/bin/QK31T0207") >"$WORK/bus.log" 2>&1 &
-BUS_PID=$!
-
-MAIN_TITLE="ポルカ号　-　QK31T0207"
-wait_for 20 window_shown "$MAIN_TITLE" || fail "no main window titled $MAIN_TITLE"
-wait_for 10 window_shown "設定パネル" || fail "no settings panel"
-MAIN=$(window_named "$MAIN_TITLE")
-PANEL=$(window_named "設定パネル")
-sleep 0.5
+start_bus
 read -r mx my _ _ < <(client_geometry "$MAIN")
 
 # The sign's top-left corner on the screen: Picture1 at 212, 37 of the main client.

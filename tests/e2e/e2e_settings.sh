@@ -18,19 +18,6 @@ convert -size 52x32 xc:red "BMP3:$WORK/signs/sign_0.bmp"
 convert -size 52x32 xc:lime "BMP3:$WORK/signs/sign_1.bmp"
 convert -size 60x20 xc:blue "BMP3:$WORK/board.bmp"
 
-MAIN_TITLE="ポルカ号　-　QK31T0207"
-
-# start_bus [command prefix...]: starts the program and waits for both windows.
-start_bus() {
-  (cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$@" "$WORK/bin/QK31T0207") >"$WORK/bus.log" 2>&1 &
-  BUS_PID=$!
-  wait_for 20 window_shown "$MAIN_TITLE" || fail "no main window"
-  wait_for 10 window_shown "設定パネル" || fail "no settings panel"
-  MAIN=$(window_named "$MAIN_TITLE")
-  PANEL=$(window_named "設定パネル")
-  sleep 0.5
-}
-
 # Waits for the program's end and sets STATUS.
 wait_end() {
   for _ in $(seq 100); do kill -0 "$BUS_PID" 2>/dev/null || break; sleep 0.1; done

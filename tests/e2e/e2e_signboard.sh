@@ -12,14 +12,7 @@ mkdir -p "$WORK/bin" "$WORK/pictures"
 cp "$EXE" "$WORK/bin/QK31T0207"
 convert -size 100x40 xc:blue "BMP3:$WORK/pictures/board.BMP"
 
-(cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$WORK/bin/QK31T0207") >"$WORK/bus.log" 2>&1 &
-BUS_PID=$!
-
-MAIN_TITLE="ポルカ号　-　QK31T0207"
-wait_for 20 window_shown "$MAIN_TITLE" || fail "no main window titled $MAIN_TITLE"
-wait_for 10 window_shown "設定パネル" || fail "no settings panel"
-MAIN=$(window_named "$MAIN_TITLE")
-sleep 0.5
+start_bus
 read -r mx my _ _ < <(client_geometry "$MAIN")
 
 WHITE=255,255,255

@@ -20,17 +20,9 @@ printf '%s\n' "\$@" >>"$WORK/opened.txt"
 STAND_IN
 chmod +x "$WORK/stand-in/xdg-open"
 
-(cd "$WORK" && unset BROWSER && PATH="$WORK/stand-in:$PATH" QT_QPA_PLATFORM=xcb exec "$WORK/bin/QK31T0207") \
-  >"$WORK/bus.log" 2>&1 &
-BUS_PID=$!
-
-MAIN_TITLE="ポルカ号　-　QK31T0207"
 TITLE="ポルカ号のバージョン情報"
 BOX="Zubhpurl.dllのエラー"
-wait_for 20 window_shown "$MAIN_TITLE" || fail "no main window"
-wait_for 10 window_shown "設定パネル" || fail "no settings panel"
-PANEL=$(window_named "設定パネル")
-sleep 0.5
+start_bus env -u BROWSER PATH="$WORK/stand-in:$PATH"
 
 note "バージョン情報 opens the dialog, client 333 x 223"
 click "$PANEL" 98 155 # Command3 "バージョン情報"
@@ -76,7 +68,6 @@ note "Esc closes the dialog"
 xdotool windowactivate --sync "$DIALOG" key Escape
 wait_for 10 window_gone "$TITLE" || fail "Esc did not close the dialog"
 
-MAIN=$(window_named "$MAIN_TITLE")
 xdotool windowactivate --sync "$MAIN" key alt+F4
 for _ in $(seq 50); do kill -0 "$BUS_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$BUS_PID" 2>/dev/null && fail "the program is still running"

@@ -111,6 +111,20 @@ click() {
   xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"
 }
 
+MAIN_TITLE="ポルカ号　-　QK31T0207"
+
+# start_bus [command prefix...]: starts the program copied to $WORK/bin/QK31T0207, in the
+# folder $WORK, waits for both its windows and sets BUS_PID, MAIN and PANEL.
+start_bus() {
+  (cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$@" "$WORK/bin/QK31T0207") >"$WORK/bus.log" 2>&1 &
+  BUS_PID=$!
+  wait_for 30 window_shown "$MAIN_TITLE" || fail "no main window titled $MAIN_TITLE"
+  wait_for 10 window_shown "設定パネル" || fail "no settings panel"
+  MAIN=$(window_named "$MAIN_TITLE")
+  PANEL=$(window_named "設定パネル")
+  sleep 0.5
+}
+
 # begin_e2e <artifacts folder>: a private work folder $WORK and the X server, both gone at the
 # end of the script together with the program started as $BUS_PID.
 begin_e2e() {
