@@ -81,38 +81,39 @@ void ext_text_out(MetafileCanvas& canvas, Bytes record)
     canvas.text(run);
 }
 
-// rop, [usage,] source size, source, destination size, destination, bitmap. A bitmap-less
-// record has one more reserved word before the destination and just the raster operation.
-void stretch_blt(MetafileCanvas& canvas, Bytes record, bool with_usage)
+// The destination (size, then corner) at word `d`, and the packed bitmap after it; a record
+// without a bitmap fills the destination with the brush by its raster operation.
+template <typename SourceOf>
+void blt(MetafileCanvas& canvas, Bytes record, bool has_bitmap, std::size_t d, SourceOf source_of)
 {
     const std::uint32_t rop = record.u32(6);
-    const std::size_t n = with_usage ? 3 : 2;
-    const bool has_bitmap = record.size() > (with_usage ? 14u : 13u) * 2 + 6;
-    const std::size_t d = has_bitmap ? n + 4 : n + 5;
     const QRectF destination(point_param(record, d + 2), QSizeF(param(record, d + 1), param(record, d)));
     if (!has_bitmap) {
         canvas.pattern_fill(destination, rop);
         return;
     }
     const Dib dib = decode_packed_dib(record.from(6 + (d + 4) * 2));
-    canvas.bitmap(destination, dib.image,
-                  dib.source(param(record, n + 3), param(record, n + 2), param(record, n + 1), param(record, n)), rop);
+    canvas.bitmap(destination, dib.image, source_of(dib, destination), rop);
+}
+
+// rop, [usage,] source size, source, destination size, destination, bitmap. A bitmap-less
+// record has one more reserved word before the destination and just the raster operation.
+void stretch_blt(MetafileCanvas& canvas, Bytes record, bool with_usage)
+{
+    const std::size_t n = with_usage ? 3 : 2;
+    const bool has_bitmap = record.size() > (with_usage ? 14u : 13u) * 2 + 6;
+    blt(canvas, record, has_bitmap, has_bitmap ? n + 4 : n + 5, [&](const Dib& dib, const QRectF&) {
+        return dib.source(param(record, n + 3), param(record, n + 2), param(record, n + 1), param(record, n));
+    });
 }
 
 // rop, source, destination size, destination, bitmap; the source is as big as the destination.
 void bit_blt(MetafileCanvas& canvas, Bytes record)
 {
-    const std::uint32_t rop = record.u32(6);
     const bool has_bitmap = record.size() > 12 * 2;
-    const std::size_t d = has_bitmap ? 4 : 5;
-    const QRectF destination(point_param(record, d + 2), QSizeF(param(record, d + 1), param(record, d)));
-    if (!has_bitmap) {
-        canvas.pattern_fill(destination, rop);
-        return;
-    }
-    const Dib dib = decode_packed_dib(record.from(6 + (d + 4) * 2));
-    canvas.bitmap(destination, dib.image,
-                  dib.source(param(record, 3), param(record, 2), destination.width(), destination.height()), rop);
+    blt(canvas, record, has_bitmap, has_bitmap ? 4 : 5, [&](const Dib& dib, const QRectF& destination) {
+        return dib.source(param(record, 3), param(record, 2), destination.width(), destination.height());
+    });
 }
 
 }

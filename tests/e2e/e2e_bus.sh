@@ -51,14 +51,7 @@ sign_colour() { screenshot "$WORK/sign.png"; pixel "$WORK/sign.png" "$SIGN_X" "$
 sign_is() { [ "$(sign_colour)" = "$1" ]; }
 
 note "the chooser points the sign at a folder; Down shows the next sign"
-click "$PANEL" 207 155 # 方向幕フォルダー
-wait_for 30 window_shown "画像の位置" || fail "no folder chooser"
-CHOOSER=$(window_named "画像の位置")
-sleep 0.3
-xdotool type --delay 5 "$WORK/signs"
-click "$CHOOSER" 321 66 # OK
-wait_for 30 window_gone "画像の位置" || fail "chooser did not close"
-click "$MAIN" 238 53 # the sign takes the focus
+choose_sign_folder "$WORK/signs"
 xdotool key Down
 wait_for 30 sign_is "0,255,0" || fail "after Down the sign shows $(sign_colour), not sign_1"
 xdotool key Down

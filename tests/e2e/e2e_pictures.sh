@@ -31,14 +31,7 @@ sign_pixels() {
 sign_shows() { [ "$(sign_pixels "$1" "$2")" = "$3" ]; }
 
 note "the sign folder is chosen; the bitmap is the first sign"
-click "$PANEL" 207 155 # 方向幕フォルダー
-wait_for 10 window_shown "画像の位置" || fail "no folder chooser"
-CHOOSER=$(window_named "画像の位置")
-sleep 0.3
-xdotool type --delay 5 "$WORK/signs"
-click "$CHOOSER" 321 66 # OK
-wait_for 10 window_gone "画像の位置" || fail "chooser did not close"
-click "$MAIN" 238 53 # the sign takes the focus
+choose_sign_folder "$WORK/signs"
 
 note "Down: the Windows metafile, navy with yellow characters"
 xdotool key Down

@@ -125,6 +125,18 @@ start_bus() {
   sleep 0.5
 }
 
+# choose_sign_folder <folder>: types the folder into the chooser that 方向幕フォルダー opens,
+# confirms it, then gives the sign the keyboard focus.
+choose_sign_folder() {
+  click "$PANEL" 207 155 # 方向幕フォルダー
+  wait_for 30 window_shown "画像の位置" || fail "no folder chooser"
+  sleep 0.3
+  xdotool type --delay 5 "$1"
+  click "$(window_named "画像の位置")" 321 66 # OK
+  wait_for 30 window_gone "画像の位置" || fail "chooser did not close"
+  click "$MAIN" 238 53
+}
+
 # begin_e2e <artifacts folder>: a private work folder $WORK and the X server, both gone at the
 # end of the script together with the program started as $BUS_PID.
 begin_e2e() {

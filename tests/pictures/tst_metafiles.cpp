@@ -135,6 +135,37 @@ QByteArray with_i16(QByteArray bytes, int at, qint16 value)
     return bytes;
 }
 
+QByteArray u16s(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (const int value : values) {
+        char stored[2];
+        qToLittleEndian<quint16>(quint16(value), stored);
+        bytes += QByteArray(stored, 2);
+    }
+    return bytes;
+}
+
+// A placeable Windows metafile of `width` x `height` units at 96 an inch holding `records`.
+QByteArray placeable_wmf(int width, int height, const QByteArray& records)
+{
+    QByteArray placeable = u32s({ 0x9AC6CDD7 }) + u16s({ 0, 0, 0, width, height, 96 }) + u32s({ 0 });
+    quint16 checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= qFromLittleEndian<quint16>(placeable.constData() + i);
+    const QByteArray end = u32s({ 3 }) + u16s({ 0 });
+    const int words = (18 + records.size() + end.size()) / 2;
+    return placeable + u16s({ checksum }) + u16s({ 1, 9, 0x0300 }) + u32s({ quint32(words) }) + u16s({ 0 })
+        + u32s({ quint32(records.size() / 2) }) + u16s({ 0 }) + records + end;
+}
+
+// A bottom-up 24-bit packed bitmap of 4 x 2 pixels, its two left columns red, the others blue.
+QByteArray red_blue_dib()
+{
+    const QByteArray row = QByteArray("\0\0\xff\0\0\xff\xff\0\0\xff\0\0", 12);
+    return u32s({ 40, 4, 2 }) + u16s({ 1, 24 }) + u32s({ 0, 0, 0, 0, 0, 0 }) + row + row;
+}
+
 const QColor Navy(0, 0, 0x80), Yellow(0xFF, 0xFF, 0), Red(0xFF, 0, 0), Blue(0, 0, 0xFF), Green(0, 0xC0, 0),
     DarkGreen(0, 0xA0, 0);
 
@@ -270,6 +301,30 @@ private slots:
             QVERIFY2(near(image.pixelColor(pixel.at), pixel.color, 0),
                      qPrintable(QString("(%1, %2) is %3").arg(pixel.at.x()).arg(pixel.at.y())
                                     .arg(image.pixelColor(pixel.at).name())));
+    }
+
+    void bit_blt_copies_the_part_of_its_bitmap_it_names_data()
+    {
+        // Destination (10, 5), 2 x 2 pixels; the source's left corner picks the colour.
+        QTest::addColumn<int>("source_x");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("left half") << 0 << Red;
+        QTest::newRow("right half") << 2 << Blue;
+    }
+    void bit_blt_copies_the_part_of_its_bitmap_it_names()
+    {
+        QFETCH(int, source_x);
+        QFETCH(QColor, expected);
+        const QByteArray parameters = u32s({ 0x00CC0020 }) + u16s({ 0, source_x, 2, 2, 5, 10 }) + red_blue_dib();
+        const QByteArray record = u32s({ quint32(3 + parameters.size() / 2) }) + u16s({ 0x0940 }) + parameters;
+        const auto source = decode_metafile(placeable_wmf(40, 20, record));
+        QVERIFY(source);
+        const QImage image = whole(*source);
+        QCOMPARE(image.size(), QSize(40, 20));
+        for (const QPoint at : { QPoint(10, 5), QPoint(11, 6) })
+            QVERIFY2(near(image.pixelColor(at), expected, 0), qPrintable(image.pixelColor(at).name()));
+        for (const QPoint at : { QPoint(9, 5), QPoint(12, 5), QPoint(10, 7) })
+            QVERIFY2(!near(image.pixelColor(at), expected, 60), qPrintable(image.pixelColor(at).name()));
     }
 
     void records_it_does_not_draw_are_passed_over()
