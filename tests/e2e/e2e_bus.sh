@@ -5,11 +5,8 @@ set -euo pipefail
 EXE=$1
 ARTIFACTS=$2
 source "$(dirname "$0")/x11.sh"
-begin_e2e "$ARTIFACTS"
-
-# The program runs from a folder of its own, so whatever it writes stays there.
-mkdir -p "$WORK/bin" "$WORK/signs"
-cp "$EXE" "$WORK/bin/QK31T0207"
+begin_e2e "$ARTIFACTS" "$EXE"
+mkdir "$WORK/signs"
 colours=(red lime blue yellow magenta cyan)
 for i in "${!colours[@]}"; do
   convert -size 52x32 "xc:${colours[$i]}" "BMP3:$WORK/signs/sign_$i.bmp"

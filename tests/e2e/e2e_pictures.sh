@@ -6,10 +6,8 @@ EXE=$1
 ARTIFACTS=$2
 PICTURES=$3
 source "$(dirname "$0")/x11.sh"
-begin_e2e "$ARTIFACTS"
-
-mkdir -p "$WORK/bin" "$WORK/signs"
-cp "$EXE" "$WORK/bin/QK31T0207"
+begin_e2e "$ARTIFACTS" "$EXE"
+mkdir "$WORK/signs"
 convert -size 52x32 xc:red "BMP3:$WORK/signs/a.bmp"
 cp "$PICTURES/sign-inkscape-paths.wmf" "$WORK/signs/b.wmf"
 convert -size 52x32 xc:lime "$WORK/signs/c.jpg"

@@ -7,12 +7,11 @@ set -euo pipefail
 EXE=$1
 ARTIFACTS=$2
 source "$(dirname "$0")/x11.sh"
-begin_e2e "$ARTIFACTS"
+begin_e2e "$ARTIFACTS" "$EXE"
 
-# The program in a folder of its own; everything readable by a user other than root.
+# Everything readable by a user other than root.
 chmod 755 "$WORK"
-mkdir -p "$WORK/bin" "$WORK/signs"
-cp "$EXE" "$WORK/bin/QK31T0207"
+mkdir "$WORK/signs"
 INI=$WORK/bin/QK31T0207.ini
 convert -size 52x32 xc:red "BMP3:$WORK/signs/sign_0.bmp"
 convert -size 52x32 xc:lime "BMP3:$WORK/signs/sign_1.bmp"

@@ -6,10 +6,8 @@ set -euo pipefail
 EXE=$1
 ARTIFACTS=$2
 source "$(dirname "$0")/x11.sh"
-begin_e2e "$ARTIFACTS"
-
-mkdir -p "$WORK/bin" "$WORK/pictures"
-cp "$EXE" "$WORK/bin/QK31T0207"
+begin_e2e "$ARTIFACTS" "$EXE"
+mkdir "$WORK/pictures"
 convert -size 100x40 xc:blue "BMP3:$WORK/pictures/board.BMP"
 
 start_bus

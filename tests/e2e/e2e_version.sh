@@ -7,11 +7,10 @@ EXE=$1
 LIBRARY=$2
 ARTIFACTS=$3
 source "$(dirname "$0")/x11.sh"
-begin_e2e "$ARTIFACTS"
+begin_e2e "$ARTIFACTS" "$EXE"
 
-# The program in a folder of its own with the maker's library and page beside it, as built.
-mkdir -p "$WORK/bin" "$WORK/stand-in"
-cp "$EXE" "$WORK/bin/QK31T0207"
+# The maker's library and page beside the program, as built.
+mkdir "$WORK/stand-in"
 cp "$LIBRARY" "$WORK/bin/libKQZ5Res.so"
 cp -r "$(dirname "$LIBRARY")/maker-page" "$WORK/bin/maker-page"
 cat >"$WORK/stand-in/xdg-open" <<STAND_IN

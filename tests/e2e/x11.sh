@@ -137,11 +137,13 @@ choose_sign_folder() {
   click "$MAIN" 238 53
 }
 
-# begin_e2e <artifacts folder>: a private work folder $WORK and the X server, both gone at the
-# end of the script together with the program started as $BUS_PID.
+# begin_e2e <artifacts folder> <program>: a private work folder $WORK with the program copied
+# to $WORK/bin/QK31T0207, so that whatever it writes beside itself stays there, and the X
+# server; all gone at the end of the script together with the program started as $BUS_PID.
 begin_e2e() {
   WORK=$(mktemp -d)
-  mkdir -p "$1"
+  mkdir -p "$1" "$WORK/bin"
+  cp "$2" "$WORK/bin/QK31T0207"
   trap end_e2e EXIT
   start_x
 }
