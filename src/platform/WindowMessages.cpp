@@ -7,8 +7,8 @@
 #include "platform/WindowHandles.h"
 #include "platform/Windowed.h"
 
-#include <QCursor>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
