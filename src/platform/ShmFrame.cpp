@@ -18,7 +18,9 @@
 #include <optional>
 #include <string_view>
 #include <sys/ipc.h>
+#include <sys/mman.h>
 #include <sys/shm.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace platform {
@@ -57,11 +59,12 @@ class SharedFrames {
 public:
     // The frames of this connection, or nothing where the server cannot share memory.
     static SharedFrames* of(xcb_connection_t* connection);
-    SharedFrames(xcb_connection_t* connection, xcb_shm_seg_t segment, std::uint8_t* memory)
-        : m_connection(connection), m_segment(segment), m_memory(memory)
+    SharedFrames(xcb_connection_t* connection, xcb_shm_seg_t segment, std::uint8_t* memory, bool mapped)
+        : m_connection(connection), m_segment(segment), m_memory(memory), m_mapped(mapped)
     {
     }
-    ~SharedFrames() { shmdt(m_memory); } // the server lets go when the connection closes
+    // The server lets go when the connection closes.
+    ~SharedFrames() { m_mapped ? munmap(m_memory, ArenaBytes) : shmdt(m_memory); }
 
     bool put(QWidget& surface, const QRect& area, const std::function<void(QPainter&)>& paint);
 
@@ -82,6 +85,7 @@ private:
     xcb_connection_t* m_connection;
     xcb_shm_seg_t m_segment;
     std::uint8_t* m_memory;
+    bool m_mapped; // a file's mapping, else a System V segment
     std::size_t m_next { 0 };
     std::size_t m_unfenced { 0 }; // frames painted since the last fence begin here
     std::deque<Fence> m_fences;
@@ -89,28 +93,63 @@ private:
     std::unordered_map<std::uint8_t, xcb_gcontext_t> m_contexts;
 };
 
-std::unique_ptr<SharedFrames> attach(xcb_connection_t* connection)
+bool attached(xcb_connection_t* connection, xcb_void_cookie_t request)
 {
-    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_shm_id);
-    if (!local_display() || extension == nullptr || !extension->present)
+    xcb_generic_error_t* error = xcb_request_check(connection, request);
+    std::free(error);
+    return error == nullptr;
+}
+
+// Memory handed to the server as a file (the extension's version 1.2 on), which reaches it
+// also from another IPC namespace.
+std::unique_ptr<SharedFrames> attach_file(xcb_connection_t* connection)
+{
+    const auto version = owned(xcb_shm_query_version_reply(connection, xcb_shm_query_version(connection), nullptr));
+    if (!version || (version->major_version == 1 && version->minor_version < 2))
         return nullptr;
+    const int fd = memfd_create("door frames", MFD_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    void* memory = ftruncate(fd, ArenaBytes) == 0
+        ? mmap(nullptr, ArenaBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
+        : MAP_FAILED;
+    if (memory == MAP_FAILED) {
+        close(fd);
+        return nullptr;
+    }
+    const xcb_shm_seg_t segment = xcb_generate_id(connection);
+    if (!attached(connection, xcb_shm_attach_fd_checked(connection, segment, fd, 0))) { // xcb closes fd
+        munmap(memory, ArenaBytes);
+        return nullptr;
+    }
+    return std::make_unique<SharedFrames>(connection, segment, static_cast<std::uint8_t*>(memory), true);
+}
+
+std::unique_ptr<SharedFrames> attach_segment(xcb_connection_t* connection)
+{
     const int id = shmget(IPC_PRIVATE, ArenaBytes, IPC_CREAT | 0600);
     if (id < 0)
         return nullptr;
     void* memory = shmat(id, nullptr, 0);
     const xcb_shm_seg_t segment = xcb_generate_id(connection);
-    xcb_generic_error_t* error = memory == reinterpret_cast<void*>(-1)
-        ? nullptr
-        : xcb_request_check(connection, xcb_shm_attach_checked(connection, segment, id, 0));
+    const bool ok = memory != reinterpret_cast<void*>(-1)
+        && attached(connection, xcb_shm_attach_checked(connection, segment, id, 0));
     shmctl(id, IPC_RMID, nullptr); // gone once both sides have let go
-    if (memory == reinterpret_cast<void*>(-1))
-        return nullptr;
-    if (error != nullptr) {
-        std::free(error);
-        shmdt(memory);
+    if (!ok) {
+        if (memory != reinterpret_cast<void*>(-1))
+            shmdt(memory);
         return nullptr;
     }
-    return std::make_unique<SharedFrames>(connection, segment, static_cast<std::uint8_t*>(memory));
+    return std::make_unique<SharedFrames>(connection, segment, static_cast<std::uint8_t*>(memory), false);
+}
+
+std::unique_ptr<SharedFrames> attach(xcb_connection_t* connection)
+{
+    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_shm_id);
+    if (!local_display() || extension == nullptr || !extension->present)
+        return nullptr;
+    auto frames = attach_file(connection);
+    return frames ? std::move(frames) : attach_segment(connection);
 }
 
 SharedFrames* SharedFrames::of(xcb_connection_t* connection)
