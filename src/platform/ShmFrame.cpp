@@ -96,8 +96,9 @@ private:
 bool attached(xcb_connection_t* connection, xcb_void_cookie_t request)
 {
     xcb_generic_error_t* error = xcb_request_check(connection, request);
+    const bool ok = error == nullptr;
     std::free(error);
-    return error == nullptr;
+    return ok;
 }
 
 // Memory handed to the server as a file (the extension's version 1.2 on), which reaches it
