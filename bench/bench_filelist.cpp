@@ -6,53 +6,15 @@
 #include "platform/FileList.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 const std::string SignPattern = "*.bmp;*.wmf;*.emf;*.gif;*.jpg;*.jpeg";
 constexpr int ReadRuns = 7;
 constexpr int LookupPasses = 20;
-
-// Mostly sign pictures in mixed case, one file in twenty something else.
-std::string file_name(int number)
-{
-    static const char* const kinds[] = { ".bmp", ".jpg", ".BMP", ".JPG", ".gif" };
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%06d", number);
-    if (number % 20 == 19)
-        return std::string("notes") + digits + ".txt";
-    return std::string(number % 2 ? "Sign" : "sign") + digits + kinds[number % 5];
-}
-
-class ScratchFolder {
-public:
-    explicit ScratchFolder(int files)
-    {
-        std::string name = (fs::temp_directory_path() / "bench_filelist.XXXXXX").string();
-        if (!::mkdtemp(name.data()))
-            throw std::runtime_error("cannot make a scratch folder");
-        m_path = name;
-        for (int i = 0; i < files; ++i)
-            std::ofstream(m_path / file_name(i));
-    }
-    ~ScratchFolder() { fs::remove_all(m_path); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string path() const { return m_path.string(); }
-
-private:
-    fs::path m_path;
-};
 
 // Times of reading the folder, after one read that warms the cache.
 bench::Spread read_times(platform::FileList& list, const std::string& folder)
@@ -82,7 +44,7 @@ double nanoseconds_per_lookup(const platform::FileList& list)
 
 void measure(int files)
 {
-    const ScratchFolder folder(files);
+    const bench::ScratchFolder folder(files);
     platform::FileList list;
     list.set_pattern(SignPattern);
     const bench::Spread times = read_times(list, folder.path());
