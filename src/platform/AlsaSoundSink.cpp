@@ -1,16 +1,25 @@
 #include "platform/AlsaSoundSink.h"
 
+#include "platform/SoundProgress.h"
 #include "platform/WaveImage.h"
 
 #include <alsa/asoundlib.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
-#include <optional>
+#include <csignal>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 namespace platform {
+
+// What one play's worker owns: it may outlive the call, and the program's exit.
+struct SoundJob {
+    std::vector<std::uint8_t> image;
+    SoundProgress progress;
+};
 
 namespace {
 
@@ -51,7 +60,11 @@ bool configure(snd_pcm_t* pcm, const WaveFormat& format)
 // device first takes samples is known to within one piece.
 constexpr std::chrono::milliseconds kPiece { 20 };
 
-using Clock = std::chrono::steady_clock;
+using Clock = SoundProgress::Clock;
+
+// How long a device may take to open, and to take its first samples; and how long past the
+// sound's own length it may take to play it.
+constexpr std::chrono::seconds kAnswer { 1 };
 
 // The sound's own length.
 Clock::duration length_of(const WaveImage& wave)
@@ -60,32 +73,85 @@ Clock::duration length_of(const WaveImage& wave)
     return std::chrono::ceil<Clock::duration>(seconds);
 }
 
-struct Handover {
-    std::optional<Clock::time_point> first_taken; // when the device first took samples
-    bool complete { false };                      // every frame taken and drained
-};
-
-Handover write_all(snd_pcm_t* pcm, const WaveImage& wave)
+// Hands the frames over piece by piece while the caller still waits, then drains them;
+// true if every frame was taken and drained.
+bool write_all(snd_pcm_t* pcm, const WaveImage& wave, SoundProgress& progress)
 {
     const std::size_t frame_bytes = wave.format.frame_bytes();
     const std::size_t piece = std::max<std::size_t>(1, wave.format.sample_rate * kPiece.count() / 1000);
-    Handover handover;
     std::size_t written = 0;
     while (written < wave.frames()) {
+        if (!progress.wanted())
+            return false;
         const std::uint8_t* next = wave.samples.data() + written * frame_bytes;
         const snd_pcm_sframes_t done = snd_pcm_writei(pcm, next, std::min(piece, wave.frames() - written));
         if (done < 0) {
             constexpr int quietly = 1;
             if (snd_pcm_recover(pcm, static_cast<int>(done), quietly) < 0)
-                return handover;
+                return false;
             continue; // an underrun: go on from where the device stopped taking frames
         }
-        if (done > 0 && !handover.first_taken)
-            handover.first_taken = Clock::now();
+        if (done > 0 && written == 0)
+            progress.report_first_taken(Clock::now());
         written += static_cast<std::size_t>(done);
     }
-    handover.complete = snd_pcm_drain(pcm) == 0;
-    return handover;
+    return snd_pcm_drain(pcm) == 0;
+}
+
+// A device that writes into a pipe may lose the pipe's reader: the write then fails in this
+// thread instead of ending the program.
+void refuse_broken_pipe_signals()
+{
+    sigset_t broken_pipe;
+    sigemptyset(&broken_pipe);
+    sigaddset(&broken_pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &broken_pipe, nullptr);
+}
+
+// The worker: every call that may block on the device or its server is made here.
+void play_on_device(const std::shared_ptr<SoundJob>& job)
+{
+    refuse_broken_pipe_signals();
+    const WaveImage wave = parse_wave(job->image).image;
+    bool complete = false;
+    if (const Pcm pcm = open_default_device();
+        pcm && job->progress.wanted() && configure(pcm.get(), wave.format)) {
+        job->progress.report_opened();
+        complete = write_all(pcm.get(), wave, job->progress);
+    }
+    job->progress.report_finished(complete); // only once the device is closed again
+}
+
+bool start_worker(const std::shared_ptr<SoundJob>& job)
+{
+    try {
+        std::thread(play_on_device, job).detach();
+        return true;
+    } catch (const std::system_error&) {
+        return false;
+    }
+}
+
+// Waits for the worker to play the sound to its end. A device that does not answer in time
+// is given up: the worker stops as soon as it can, and the caller goes on at once.
+bool await_sound(SoundProgress& progress, Clock::duration length)
+{
+    using enum SoundProgress::Stage;
+    const auto give_up = [&] {
+        progress.give_up();
+        return false;
+    };
+    if (!progress.reached(Opened, Clock::now() + kAnswer) || !progress.reached(Playing, Clock::now() + kAnswer))
+        return give_up();
+    const auto first_taken = progress.first_taken();
+    if (!first_taken)
+        return false; // it failed before taking samples, like a busy device
+    if (!progress.reached(Finished, *first_taken + length + kAnswer))
+        return give_up();
+    // A sound server may report the end before it has really played it, or fail half-way:
+    // the caller relies on the sound having had its whole length once the call returns.
+    std::this_thread::sleep_until(*first_taken + length);
+    return progress.complete();
 }
 
 }
@@ -102,15 +168,13 @@ bool AlsaSoundSink::play(std::span<const std::uint8_t> wave_image)
         return false;
     if (parsed.image.frames() == 0)
         return true;
-    const Pcm pcm = open_default_device();
-    if (!pcm || !configure(pcm.get(), parsed.image.format))
+    if (m_last && !m_last->progress.is_finished())
+        return false; // the device has not answered the last call yet: it is not tried again
+    const auto job = std::make_shared<SoundJob>(std::vector(wave_image.begin(), wave_image.end()));
+    if (!start_worker(job))
         return false;
-    const Handover handover = write_all(pcm.get(), parsed.image);
-    // A sound server may report the end before it has really played it, or fail half-way:
-    // the caller relies on the sound having had its whole length once the call returns.
-    if (handover.first_taken)
-        std::this_thread::sleep_until(*handover.first_taken + length_of(parsed.image));
-    return handover.complete;
+    m_last = job;
+    return await_sound(job->progress, length_of(parsed.image));
 }
 
 }

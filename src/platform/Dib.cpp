@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -23,7 +24,7 @@ struct DibHeader {
     int colour_entry_size { 4 };
 };
 
-DibHeader read_header(Bytes info)
+DibHeader read_header(Bytes info, std::int64_t most_pixels)
 {
     DibHeader header;
     header.header_size = info.u32(0);
@@ -41,10 +42,19 @@ DibHeader read_header(Bytes info)
         header.colours = info.u32(32);
     }
     require(header.width > 0 && header.height != 0);
-    require(header.width * std::abs(header.height) <= MaxDibPixels);
+    require(header.width * std::abs(header.height) <= most_pixels);
     if (header.bits_per_pixel <= 8 && header.colours == 0)
         header.colours = std::size_t { 1 } << header.bits_per_pixel;
     return header;
+}
+
+// Uncompressed rows and bit fields are drawn; run-length, JPEG and PNG rows are not.
+bool drawn(const DibHeader& header)
+{
+    const int bpp = header.bits_per_pixel;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return false;
+    return header.compression == BI_RGB || (header.compression == BI_BITFIELDS && bpp >= 16);
 }
 
 std::vector<QRgb> colour_table(Bytes info, const DibHeader& header)
@@ -107,22 +117,29 @@ QRectF Dib::source(double x, double y, double width, double height) const
     return { x, image.height() - y - height, width, height };
 }
 
+std::optional<QSize> dib_size(Bytes info, std::int64_t most_pixels)
+{
+    const DibHeader header = read_header(info, most_pixels);
+    require(header.height > 0 || drawn(header)); // compressed rows run from the bottom only
+    if (!drawn(header))
+        return std::nullopt;
+    return QSize(static_cast<int>(header.width), static_cast<int>(std::abs(header.height)));
+}
+
 Dib decode_packed_dib(Bytes dib)
 {
-    const DibHeader header = read_header(dib);
+    const DibHeader header = read_header(dib, MaxDibPixels);
     const std::size_t masks = header.compression == BI_BITFIELDS && header.header_size == 40 ? 12 : 0;
     const std::size_t table = header.bits_per_pixel <= 8 ? header.colours * header.colour_entry_size : 0;
     return decode_dib(dib, dib.from(header.header_size + masks + table));
 }
 
-Dib decode_dib(Bytes info, Bytes bits, const QRect& area)
+Dib decode_dib(Bytes info, Bytes bits, const QRect& area, std::int64_t most_pixels)
 {
-    const DibHeader header = read_header(info);
+    const DibHeader header = read_header(info, most_pixels);
+    if (!drawn(header))
+        return {};
     const int bpp = header.bits_per_pixel;
-    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
-        return {};
-    if (header.compression != BI_RGB && !(header.compression == BI_BITFIELDS && bpp >= 16))
-        return {};
     const std::vector<QRgb> table = colour_table(info, header);
     const auto masks = bitfield_masks(info, header);
     const std::int64_t rows = std::abs(header.height);

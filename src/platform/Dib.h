@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 namespace platform {
 
 // The largest bitmap a metafile may hold, in pixels.
@@ -20,9 +22,12 @@ struct Dib {
 };
 
 // The bitmap whose header starts `info` and whose rows start `bits`, or only the part
-// `area` of it (in top-down rows); a header or rows that do not fit their record throw
-// DamagedPicture.
-Dib decode_dib(Bytes info, Bytes bits, const QRect& area = QRect());
+// `area` of it (in top-down rows); a header or rows that do not fit their record, or a
+// bitmap of more than `most_pixels`, throw DamagedPicture.
+Dib decode_dib(Bytes info, Bytes bits, const QRect& area = QRect(), std::int64_t most_pixels = MaxDibPixels);
+// The width and height of the bitmap whose header starts `info`, when decode_dib draws its
+// encoding; checked as decode_dib checks it, and a top-down one that is compressed throws.
+std::optional<QSize> dib_size(Bytes info, std::int64_t most_pixels);
 // A bitmap whose rows follow its header and colour table.
 Dib decode_packed_dib(Bytes dib);
 

@@ -64,6 +64,14 @@ private:
         throw RuntimeError(err::FileNotFound, last_dl_error());
     }
 
+    // A relative folder (an empty entry is one) would be looked for in the working folder,
+    // where anyone may have put a library.
+    static void add_absolute(std::vector<std::string>& folders, const char* folder)
+    {
+        if (folder[0] == '/')
+            folders.emplace_back(folder);
+    }
+
     // The program's folder, then the dynamic linker's search path for the program itself,
     // asked of the linker rather than left to dlopen, which searches for whoever calls it (a
     // memory checker that wraps dlopen would search for itself).
@@ -78,7 +86,7 @@ private:
             *info = size;
             if (dlinfo(program, RTLD_DI_SERINFO, info) == 0) {
                 for (unsigned i = 0; i < info->dls_cnt; ++i)
-                    folders.emplace_back(info->dls_serpath[i].dls_name);
+                    add_absolute(folders, info->dls_serpath[i].dls_name);
             }
         }
         if (program)

@@ -43,6 +43,8 @@ public:
     std::uint32_t u32(std::size_t at) const { return read<std::uint32_t>(at); }
     std::int32_t i32(std::size_t at) const { return read<std::int32_t>(at); }
     float f32(std::size_t at) const { return read<float>(at); }
+    // Most significant byte first, as a JPEG stores its numbers.
+    std::uint16_t u16_big(std::size_t at) const { return static_cast<std::uint16_t>(u8(at) << 8 | u8(at + 1)); }
 
 private:
     template <typename T> T read(std::size_t at) const

@@ -1,5 +1,6 @@
 #include "platform/PictureFile.h"
 
+#include "platform/DecodePicture.h"
 #include "platform/RuntimeError.h"
 
 #include <QFile>
@@ -14,8 +15,6 @@
 namespace platform {
 
 namespace {
-
-constexpr qint64 MaxFileBytes = 256LL * 1024 * 1024;
 
 class FileDescriptor {
 public:
@@ -44,7 +43,7 @@ private:
 
 void require_regular(const struct stat& info)
 {
-    if (!S_ISREG(info.st_mode) || info.st_size > MaxFileBytes)
+    if (!S_ISREG(info.st_mode) || info.st_size > MaxPictureBytes)
         throw_no_picture();
 }
 

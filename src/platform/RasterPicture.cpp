@@ -1,6 +1,8 @@
 #include "platform/RasterPicture.h"
 
+#include "platform/DecodePicture.h"
 #include "platform/Dib.h"
+#include "platform/JpegHeader.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -11,117 +13,126 @@ namespace {
 
 constexpr qint64 MaxPixels = 16384LL * 16384LL;
 constexpr qint64 DecodeAtOncePixels = 1024 * 1024;
+constexpr qint64 DecodedPixelBytes = 4;
+
+qint64 pixels(QSize size) { return qint64(size.width()) * size.height(); }
 
 Bytes bytes_of(const QByteArray& bytes)
 {
     return Bytes({ reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()) });
 }
 
-// The markers a JPEG may hold before its first scan: frames, tables, restart interval,
-// application data and comments.
-bool header_marker(std::uint8_t marker)
+// What is known of a picture before any of it is decoded.
+struct RasterLayout {
+    QByteArray format;
+    QSize size;
+    bool own_bitmap { false }; // an uncompressed bitmap, decoded by the program, not by Qt
+    bool in_parts { false }; // a part is decoded without the rest
+    QSize decoded_whole; // the image the decoder makes when it decodes the whole picture
+    qint64 held_bytes { 0 }; // what the decoder keeps for the whole picture to give any part
+};
+
+// Any raster format Qt reads; a drawing (SVG) has no size to count its cost by before it is drawn.
+bool picture_format(const QByteArray& format)
 {
-    return (marker >= 0xC0 && marker <= 0xCF) || marker == 0xDB || marker == 0xDD || marker == 0xDC
-        || (marker >= 0xE0 && marker <= 0xEF) || marker == 0xFE;
+    return !format.isEmpty() && !format.startsWith("svg");
 }
 
-// A JPEG's start, known segments up to its scan, a frame among them, then its end marker
-// somewhere after the scan.
-bool jpeg_complete(Bytes file)
+// Rows in either order; a null image for the encodings Qt's reader is left to.
+QImage bitmap_part(Bytes file, const QRect& area)
 {
-    if (file.u8(0) != 0xFF || file.u8(1) != 0xD8)
-        return false;
-    bool frame = false;
-    std::size_t at = 2;
-    while (file.has(at, 4) && file.u8(at) == 0xFF) {
-        const std::uint8_t marker = file.u8(at + 1);
-        if (marker == 0xDA) { // start of scan: entropy-coded data follows
-            for (std::size_t i = at + 2; frame && i + 1 < file.size(); ++i) {
-                if (file.u8(i) == 0xFF && file.u8(i + 1) == 0xD9)
-                    return true;
-            }
-            return false;
-        }
-        if (!header_marker(marker))
-            return false;
-        frame = frame || (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC);
-        at += 2 + ((std::size_t { file.u8(at + 2) } << 8) | file.u8(at + 3));
+    return decode_dib(file.from(14), file.from(file.u32(10)), area, MaxPixels).image;
+}
+
+// Qt's reader gives a top-down bitmap a negative height: the program reads the header itself,
+// and checks that all rows are in the file.
+void read_bitmap(RasterLayout& layout, Bytes file)
+{
+    if (const std::optional<QSize> size = dib_size(file.from(14), MaxPixels)) {
+        require(!bitmap_part(file, QRect(0, 0, 1, 1)).isNull());
+        layout.size = layout.decoded_whole = *size;
+        layout.own_bitmap = layout.in_parts = true;
     }
-    return false;
 }
 
-// A bitmap's uncompressed rows must all be in the file.
-bool bmp_complete(Bytes file)
+// A GIF ends with its trailer and is decoded on its whole canvas, whatever its frames.
+void read_gif(RasterLayout& layout, Bytes file)
 {
-    if (!file.has(0, 30))
-        return false;
-    const std::uint32_t header = file.u32(14);
-    if (header < 40)
-        return true; // an old header: the reader checks it
-    const std::uint32_t compression = file.u32(30);
-    if (compression != 0 && compression != 3)
-        return true; // run-length rows: the reader stops at their end
-    const std::int64_t width = file.i32(18), height = std::abs(std::int64_t { file.i32(22) });
-    const std::int64_t stride = (width * file.u16(28) + 31) / 32 * 4;
-    return std::int64_t { file.u32(10) } + stride * height <= std::int64_t(file.size());
+    require(file.size() > 0 && file.u8(file.size() - 1) == 0x3B);
+    layout.decoded_whole = layout.decoded_whole.expandedTo(QSize(file.u16(6), file.u16(8)));
 }
 
-// A GIF ends with its trailer.
-bool gif_complete(Bytes file) { return file.size() > 0 && file.u8(file.size() - 1) == 0x3B; }
-
-bool complete(const QByteArray& format, const QByteArray& bytes)
+// A whole JPEG, decoded a part at a time but holding all its coefficients if it has several scans.
+void read_jpeg(RasterLayout& layout, Bytes file)
 {
+    layout.held_bytes = jpeg_coefficient_bytes(read_jpeg_frame(file));
+    layout.in_parts = true;
+}
+
+std::optional<RasterLayout> read_layout(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    RasterLayout layout;
+    layout.format = reader.format();
+    if (!picture_format(layout.format))
+        return std::nullopt;
+    layout.size = layout.decoded_whole = reader.size();
     const Bytes file = bytes_of(bytes);
-    try {
-        if (format == "jpeg" || format == "jpg")
-            return jpeg_complete(file);
-        if (format == "bmp")
-            return bmp_complete(file);
-        if (format == "gif")
-            return gif_complete(file);
-        return true;
-    } catch (const DamagedPicture&) {
-        return false;
-    }
+    if (layout.format == "bmp")
+        read_bitmap(layout, file);
+    else if (layout.format == "gif")
+        read_gif(layout, file);
+    else if (layout.format == "jpeg")
+        read_jpeg(layout, file);
+    if (!layout.size.isValid() || layout.size.isEmpty() || pixels(layout.size) > MaxPixels)
+        return std::nullopt;
+    return layout;
 }
 
-// The rows and columns of an uncompressed bitmap file that are shown, read straight from
-// its bytes; a null image for the encodings the reader is left to.
-QImage bitmap_part(const QByteArray& bytes, const QRect& area)
+// Qt's reader refuses, with a warning, to make an image over its allocation limit.
+bool within_reader_limit(qint64 image_bytes)
 {
-    try {
-        const Bytes file = bytes_of(bytes);
-        return decode_dib(file.from(14), file.from(file.u32(10)), area).image;
-    } catch (const DamagedPicture&) {
-        return {};
-    }
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return limit == 0 || image_bytes <= limit;
+}
+
+// The file's bytes, the decoder's own and the image it makes at once fit the picture's budget.
+bool affordable(const RasterLayout& layout, qint64 file_bytes)
+{
+    const bool whole = !layout.in_parts || pixels(layout.size) <= DecodeAtOncePixels;
+    const qint64 image = whole ? pixels(layout.decoded_whole) * DecodedPixelBytes : 0;
+    return file_bytes + layout.held_bytes + image <= MaxPictureBytes && within_reader_limit(image);
 }
 
 // The file's bytes, kept to decode the parts that are shown.
 class RasterSource : public PictureSource {
 public:
-    RasterSource(QByteArray bytes, QByteArray format, QSize size)
-        : m_bytes(std::move(bytes)), m_format(std::move(format)), m_size(size) { }
+    RasterSource(QByteArray bytes, RasterLayout layout) : m_bytes(std::move(bytes)), m_layout(std::move(layout)) { }
 
-    QSize size() const override { return m_size; }
+    QSize size() const override { return m_layout.size; }
     QImage render(const QRect& area) const override
     {
-        if (m_format == "bmp") {
-            if (QImage part = bitmap_part(m_bytes, area); !part.isNull())
-                return part;
+        if (m_layout.own_bitmap) {
+            try {
+                return bitmap_part(bytes_of(m_bytes), area);
+            } catch (const DamagedPicture&) {
+                return {};
+            }
         }
         QBuffer buffer;
         buffer.setData(m_bytes);
-        QImageReader reader(&buffer, m_format);
-        if (area != QRect(QPoint(0, 0), m_size))
+        QImageReader reader(&buffer, m_layout.format);
+        if (area != QRect(QPoint(0, 0), m_layout.size))
             reader.setClipRect(area);
         return reader.read();
     }
 
 private:
     QByteArray m_bytes;
-    QByteArray m_format;
-    QSize m_size;
+    RasterLayout m_layout;
 };
 
 // A picture decoded whole.
@@ -139,19 +150,19 @@ private:
 
 std::shared_ptr<const PictureSource> decode_raster(const QByteArray& bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    const QSize size = reader.size();
-    if (format.isEmpty() || !size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > MaxPixels)
+    std::optional<RasterLayout> layout;
+    try {
+        layout = read_layout(bytes);
+    } catch (const DamagedPicture&) {
         return nullptr;
-    if (!complete(format, bytes))
+    }
+    if (!layout || !affordable(*layout, bytes.size()))
         return nullptr;
-    if (qint64(size.width()) * size.height() > DecodeAtOncePixels)
-        return std::make_shared<RasterSource>(bytes, format, size);
-    QImage image = reader.read();
+    const QSize size = layout->size;
+    auto source = std::make_shared<RasterSource>(bytes, std::move(*layout));
+    if (pixels(size) > DecodeAtOncePixels)
+        return source;
+    QImage image = source->render(QRect(QPoint(0, 0), size));
     if (image.isNull() || image.size() != size)
         return nullptr;
     return std::make_shared<ImageSource>(std::move(image));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The version dialog on a real X server: opened from the panel, its size, the link line
 # handing the maker's page to the system's "open" action (a stand-in xdg-open that records
-# its arguments), and the error box when the maker's library is gone.
+# its arguments), and the error box when the maker's library is gone, even with libraries
+# planted in the working folder.
 set -euo pipefail
 EXE=$1
 LIBRARY=$2
@@ -18,6 +19,10 @@ cat >"$WORK/stand-in/xdg-open" <<STAND_IN
 printf '%s\n' "\$@" >>"$WORK/opened.txt"
 STAND_IN
 chmod +x "$WORK/stand-in/xdg-open"
+
+note "the run path names no working folder, and libraries planted there are never loaded"
+run_path_safe "$EXE" || fail "unsafe run path: $(readelf -d "$EXE" | grep PATH)"
+plant_libraries "$WORK" "$EXE"
 
 TITLE="ポルカ号のバージョン情報"
 BOX="Zubhpurl.dllのエラー"
@@ -56,6 +61,8 @@ xdotool key Return
 wait_for 10 window_gone "$BOX" || fail "the error box did not close"
 window_shown "$TITLE" || fail "the dialog went away with the error box"
 opened 2 && fail "something was opened without the library"
+[ ! -e "$WORK/planted-ran" ] || fail "a library planted in the working folder was loaded"
+grep -q "$WORK/lib" "/proc/$BUS_PID/maps" && fail "a planted library is mapped"
 
 note "with the library back, the next click opens the page again"
 mv "$WORK/libKQZ5Res.so.away" "$WORK/bin/libKQZ5Res.so"

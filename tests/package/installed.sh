@@ -38,6 +38,11 @@ stop_installed() {
   [ "$status" = 0 ] || { cat "$WORK/bus.log"; fail "exit status $status"; }
 }
 
+check_run_path() {
+  note "the installed program's run path names no working folder"
+  run_path_safe "$ROOT/usr/games/QK31T0207" || fail "unsafe run path: $(readelf -d "$ROOT/usr/games/QK31T0207" | grep PATH)"
+}
+
 # The link of the version dialog asks the installed library for the installed page.
 check_maker_link() {
   if [ "$HAS_MAKER" != 1 ]; then

@@ -82,6 +82,7 @@ fake_opener
 note "the installed program starts and shows both windows"
 start_installed "$WORK/home-writer"
 screenshot "$ARTIFACTS/package-startup.png"
+check_run_path
 check_maker_link
 stop_installed
 check_user_settings

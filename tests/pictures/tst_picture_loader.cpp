@@ -1,8 +1,9 @@
 // The picture loader as the sign uses it: which files give a picture and which fail at
-// once (missing, FIFO, device, folder, damaged), big pictures decoded only where shown,
-// and file names that are not UTF-8.
+// once (missing, FIFO, device, folder, damaged, too costly to decode), big pictures decoded
+// only where shown, bitmaps in either row order, and file names that are not UTF-8.
 #include "Outcome.h"
 
+#include "platform/DecodePicture.h"
 #include "platform/LoadPicture.h"
 #include "platform/Picture.h"
 
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,8 +21,14 @@
 #include <functional>
 #include <map>
 
+#include <climits>
+
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -49,19 +57,24 @@ bool write_file(const std::string& path, const QByteArray& bytes)
     return ::close(fd) == 0 && written;
 }
 
-// Made with ImageMagick: Qt writes no GIF.
-QByteArray gif_quarters()
+QByteArray data_file(const QString& name)
 {
-    QFile file(PICTURE_DATA "/quarters.gif");
+    QFile file(PICTURE_DATA "/" + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray encoded(const QImage& image, const char* format)
+// Made with ImageMagick: Qt writes no GIF.
+QByteArray gif_quarters() { return data_file("quarters.gif"); }
+
+QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, 90);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(90);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
     return bytes;
 }
 
@@ -87,12 +100,119 @@ QByteArray bmp_promising_too_much()
     return bytes + QByteArray(1024, '\x40');
 }
 
+// The same bitmap with its rows stored top to bottom (a negative height), as many writers do.
+QByteArray top_down(const QByteArray& bmp)
+{
+    const qint64 offset = qFromLittleEndian<quint32>(bmp.constData() + 10);
+    const qint32 width = qFromLittleEndian<qint32>(bmp.constData() + 18), height = qFromLittleEndian<qint32>(bmp.constData() + 22);
+    const qint64 stride = (qint64(width) * qFromLittleEndian<quint16>(bmp.constData() + 28) + 31) / 32 * 4;
+    QByteArray flipped = bmp;
+    for (qint32 y = 0; y < height; ++y)
+        flipped.replace(offset + y * stride, stride, bmp.mid(offset + (height - 1 - y) * stride, stride));
+    qToLittleEndian<qint32>(-height, flipped.data() + 22);
+    return flipped;
+}
+
+QByteArray with_height(QByteArray bmp, qint32 height)
+{
+    qToLittleEndian<qint32>(height, bmp.data() + 22);
+    return bmp;
+}
+
+// The part of a picture the sign shows: all of a small one, the middle of a big one.
+QRect middle(QSize size)
+{
+    const QSize part = size.boundedTo(QSize(64, 48)), hidden = size - part;
+    return QRect(QPoint(hidden.width() / 2, hidden.height() / 2), part);
+}
+
+QImage shown(const Picture& picture)
+{
+    const QRect part = middle(QSize(picture.width_px(), picture.height_px()));
+    QImage surface(part.size(), QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    QPainter painter(&surface);
+    picture.draw(painter, -part.topLeft());
+    return surface;
+}
+
+// What showing a picture took, measured in a child process so that a bomb cannot take the
+// tests (or the machine: its address space is capped) down with it.
+struct Cost {
+    bool shown { true };
+    long grown_mb { -1 };
+    qint64 ms { -1 };
+    int warnings { 0 };
+};
+
+long peak_rss_kb()
+{
+    rusage usage { };
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+rlim_t mapped_bytes()
+{
+    rlim_t pages = 0;
+    QFile statm("/proc/self/statm");
+    if (statm.open(QIODevice::ReadOnly))
+        pages = statm.readAll().split(' ').value(0).toULongLong();
+    return pages * rlim_t(::sysconf(_SC_PAGESIZE));
+}
+
+[[noreturn]] void show_and_report(const QByteArray& bytes, int report)
+{
+    const rlimit cap { mapped_bytes() + (2ULL << 30), mapped_bytes() + (2ULL << 30) };
+    ::setrlimit(RLIMIT_AS, &cap);
+    qInstallMessageHandler(count_warnings);
+    const long before = peak_rss_kb();
+    QElapsedTimer timer;
+    timer.start();
+    Cost cost;
+    const std::optional<Picture> picture = decode_picture(bytes);
+    cost.shown = picture && !shown(*picture).isNull();
+    cost.ms = timer.elapsed();
+    cost.grown_mb = (peak_rss_kb() - before) / 1024;
+    cost.warnings = warnings;
+    const bool written = ::write(report, &cost, sizeof cost) == sizeof cost;
+    ::_exit(written ? 0 : 1);
+}
+
+Cost cost_of_showing(const QByteArray& bytes)
+{
+    int report[2];
+    if (::pipe(report) != 0)
+        return {};
+    const pid_t child = ::fork();
+    if (child == 0)
+        show_and_report(bytes, report[1]);
+    ::close(report[1]);
+    Cost cost;
+    pollfd ready { report[0], POLLIN, 0 };
+    if (child > 0 && ::poll(&ready, 1, 30'000) == 1 && ::read(report[0], &cost, sizeof cost) != sizeof cost)
+        cost = {};
+    ::close(report[0]);
+    if (child > 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    return cost;
+}
+
 }
 
 class PictureLoaderTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The image plugins are loaded before any child process starts from this one.
+        QVERIFY(decode_picture(encoded(quarters({ 8, 8 }), "JPG")));
+        QVERIFY(decode_picture(gif_quarters()));
+    }
+
     void init() { warnings = 0; }
 
     void what_is_not_a_picture_fails_at_once_data()
@@ -111,7 +231,9 @@ private slots:
         QTest::newRow("truncated jpeg") << "truncated jpeg" << std::string("error 481");
         QTest::newRow("truncated gif") << "truncated gif" << std::string("error 481");
         QTest::newRow("bmp promising 5000 x 5000 over 1 KB") << "big bmp" << std::string("error 481");
+        QTest::newRow("bmp of height INT32_MIN") << "bmp int32_min" << std::string("error 481");
         QTest::newRow("whole jpeg") << "jpeg" << std::string("60 x 40");
+        QTest::newRow("progressive jpeg") << "progressive jpeg" << std::string("60 x 40");
         QTest::newRow("whole gif") << "gif" << std::string("60 x 40");
         QTest::newRow("link to a picture") << "picture link" << std::string("60 x 40");
     }
@@ -135,7 +257,9 @@ private slots:
             { "truncated jpeg", [&] { QVERIFY(write_file(file, jpeg.left(jpeg.size() * 2 / 3))); } },
             { "truncated gif", [&] { QVERIFY(write_file(file, gif.left(gif.size() * 2 / 3))); } },
             { "big bmp", [&] { QVERIFY(write_file(file, bmp_promising_too_much())); } },
+            { "bmp int32_min", [&] { QVERIFY(write_file(file, with_height(encoded(image, "BMP"), INT_MIN))); } },
             { "jpeg", [&] { QVERIFY(write_file(file, jpeg)); } },
+            { "progressive jpeg", [&] { QVERIFY(write_file(file, encoded(image, "JPG", true))); } },
             { "gif", [&] { QVERIFY(write_file(file, gif)); } },
             { "picture link", [&] {
                  QVERIFY(write_file(path_of(dir, "real.gif"), gif));
@@ -156,6 +280,47 @@ private slots:
         QCOMPARE(result, outcome);
         QVERIFY2(timer.elapsed() < 2000, "the loader waited");
         QCOMPARE(warnings, 0); // damaged pictures fail silently
+    }
+
+    void pictures_costing_too_much_are_refused_at_once_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("progressive jpeg of 16384 x 16384") << "progressive-bomb.jpg";
+        QTest::newRow("jpeg of 16384 x 16384, a scan a component") << "multiscan-bomb.jpg";
+        QTest::newRow("gif on a canvas of 12000 x 12000") << "canvas-bomb.gif";
+        QTest::newRow("run-length bmp of 16384 x 16384") << "rle-bomb.bmp";
+    }
+    // A few hundred bytes promising gigabytes of decoding are refused before any of it,
+    // silently, like a damaged picture.
+    void pictures_costing_too_much_are_refused_at_once()
+    {
+        QFETCH(QString, file);
+        const QByteArray bytes = data_file(file);
+        QVERIFY(!bytes.isEmpty());
+        const Cost cost = cost_of_showing(bytes);
+        QVERIFY2(cost.ms >= 0, "the child process gave no report");
+        QVERIFY2(cost.grown_mb < 300, qPrintable(QString("grew by %1 MB").arg(cost.grown_mb)));
+        QVERIFY2(cost.ms < 1000, qPrintable(QString("took %1 ms").arg(cost.ms)));
+        QCOMPARE(cost.warnings, 0);
+        QVERIFY(!cost.shown);
+    }
+
+    void top_down_bitmaps_show_as_bottom_up_ones_data()
+    {
+        QTest::addColumn<QByteArray>("bottom_up");
+        for (const char* bits : { "1", "4", "8", "24", "32", "32-bitfields" })
+            QTest::newRow(bits) << data_file(QString("gradient-%1.bmp").arg(bits));
+        QTest::newRow("24, big, shown in parts") << encoded(quarters({ 1200, 1000 }), "BMP");
+    }
+    // Pixel for pixel, and as another reader decodes the bottom-up file.
+    void top_down_bitmaps_show_as_bottom_up_ones()
+    {
+        QFETCH(QByteArray, bottom_up);
+        const QImage original = QImage::fromData(bottom_up, "BMP").convertToFormat(QImage::Format_RGB32);
+        const std::optional<Picture> up = decode_picture(bottom_up), down = decode_picture(top_down(bottom_up));
+        QVERIFY(up && down);
+        QCOMPARE(shown(*up), original.copy(middle(original.size())));
+        QCOMPARE(shown(*down), shown(*up));
     }
 
     void the_empty_path_is_no_picture() { QVERIFY(LoadPicture("").empty()); }
