@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the bus model. Its controls hold most of the model's state; its public
 // operations are what the settings panel and the folder chooser act through.
+#include "app/SettingsRecord.h"
 #include "doors/DoorGeometry.h"
 #include "platform/ControlArray.h"
 #include "platform/FileListBox.h"
@@ -25,6 +26,8 @@ public:
     void picDir();
     void SaveIni();
     void LoadIni();
+    // What SaveIni would write now.
+    SettingsRecord settings_now();
 
     platform::PictureBox picSlideBase1 { *this, "picSlideBase1",
         { .rect { 6525, 915, 1140, 2115 }, .tab_index = 3, .back_color = platform::vbWindowBackground, .visible = false } };
@@ -79,4 +82,5 @@ private:
     // The folder chooser was asked for again while one was still open.
     bool m_ask_folder_again { false };
     std::string m_rejected_folder; // shown when the chooser asks again
+    std::string m_folder_before_choice; // the sign folder when the chooser was opened
 };

@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/SettingsPlace.h"
 #include "app/SettingsRecord.h"
+#include "app/WindowReach.h"
 
 #include "dialogs/frmSet.h"
 #include "platform/FileBytes.h"
@@ -10,12 +11,14 @@
 #include "platform/LoadPicture.h"
 #include "platform/RuntimeError.h"
 #include "platform/SafeFile.h"
+#include "platform/Screens.h"
 #include "sign/SignPath.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <vector>
 
 using namespace platform;
 
@@ -84,6 +87,8 @@ void show_first_sign(Form1& bus)
     show_picture_if_loaded(bus.ImgDesiMaku, folder + bus.File1.list(0));
 }
 
+// A place saved off every screen there is now (a monitor unplugged, a resolution that shrank)
+// is brought back within reach; one that is within reach is kept as saved.
 void restore_places(Form1& bus, const SettingsRecord& record)
 {
     bus.set_left(static_cast<float>(record.form_left));
@@ -91,6 +96,17 @@ void restore_places(Form1& bus, const SettingsRecord& record)
     frmSet& panel = window<frmSet>();
     panel.set_left(static_cast<float>(record.panel_left));
     panel.set_top(static_cast<float>(record.panel_top));
+    const std::vector<TwipsRect> screens = screen_areas();
+    const auto bring_within_reach = [&screens](Form& form) {
+        const TwipsRect frame { form.left(), form.top(), form.width(), form.height() };
+        const FramePlace place = reachable_place(frame, screens);
+        if (place.left != frame.left)
+            form.set_left(place.left);
+        if (place.top != frame.top)
+            form.set_top(place.top);
+    };
+    bring_within_reach(bus);
+    bring_within_reach(panel);
 }
 
 void restore_signboard(Form1& bus, const SettingsRecord& record)
@@ -152,7 +168,9 @@ void Form1::LoadIni()
     }
 }
 
-void Form1::SaveIni()
+void Form1::SaveIni() { save_file_safely(settings_place().write_path, write_settings(settings_now())); }
+
+SettingsRecord Form1::settings_now()
 {
     const frmSet::Kept panel = panel_to_save();
     SettingsRecord record;
@@ -172,5 +190,5 @@ void Form1::SaveIni()
     record.front_speed = panel.front_speed;
     record.middle_speed = panel.middle_speed;
     record.mode = panel.mode;
-    save_file_safely(settings_place().write_path, write_settings(record));
+    return record;
 }

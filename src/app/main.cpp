@@ -1,4 +1,5 @@
 // The bus model: the main window opens, restores the settings and shows the panel.
+#include "app/BusEndings.h"
 #include "app/Form1.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
         return 1;
     }
     platform::Application application(argc, argv);
+    platform::handle_desktop_endings(bus_endings());
     platform::window<Form1>().Show();
     return application.run();
 }

@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/DesktopEnd.h"
 #include "platform/Font.h"
 #include "platform/Forms.h"
 
@@ -78,7 +79,9 @@ Application::~Application() { destroy_all_forms(); }
 
 int Application::run()
 {
+    watch_desktop();
     const int status = QApplication::exec();
+    desktop_loop_ended();
     destroy_all_forms();
     return status;
 }

@@ -15,7 +15,8 @@ std::vector<std::unique_ptr<Form>*>& form_slots();
 template <class W>
 std::unique_ptr<Form>& form_slot()
 {
-    static std::unique_ptr<Form> slot;
+    // Never destroyed by exit(): a window must not outlive the window system's connection.
+    static auto& slot = *new std::unique_ptr<Form>;
     static const bool registered = (form_slots().push_back(&slot), true);
     (void)registered;
     return slot;

@@ -71,7 +71,13 @@ QMargins request_frame_extents(QWidget& window)
     xcb_connection_t* connection = x11->connection();
     if (!window_manager_running(connection))
         return {};
-    const auto id = static_cast<xcb_window_t>(window.winId());
+    // A stand-in of the same kind is asked: once the window itself exists, Qt would take each
+    // later move of it for one of its client area.
+    QWidget probe(nullptr, window.windowFlags());
+    probe.setMinimumSize(window.minimumSize()); // one that can be resized may have a handle below
+    probe.setMaximumSize(window.maximumSize());
+    probe.resize(window.size());
+    const auto id = static_cast<xcb_window_t>(probe.winId());
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
     send_request(connection, id);
     const auto deadline = std::chrono::steady_clock::now() + ReplyWait;

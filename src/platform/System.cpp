@@ -5,15 +5,39 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QWidget>
+#include <climits>
 #include <cstdlib>
 #include <string_view>
 #include <unistd.h>
 
 namespace platform {
 
-std::string app_path() { return QCoreApplication::applicationDirPath().toStdString(); }
+namespace {
+
+// The running executable's path as the file system holds it: bytes, whatever the locale makes
+// of them. A file replaced while the program runs is still the program's own name.
+std::string executable_path()
+{
+    std::string path(PATH_MAX, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0)
+        return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    path.resize(static_cast<std::size_t>(length));
+    constexpr std::string_view replaced = " (deleted)";
+    if (path.ends_with(replaced))
+        path.resize(path.size() - replaced.size());
+    return path;
+}
+
+}
+
+std::string app_path()
+{
+    const std::string path = executable_path();
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 || slash == std::string::npos ? path.substr(0, 1) : path.substr(0, slash);
+}
 
 std::string program_name(const std::string& file_name)
 {
@@ -29,7 +53,8 @@ std::string program_name(const std::string& file_name)
 
 std::string exe_name()
 {
-    return program_name(QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()).toStdString());
+    const std::string path = executable_path();
+    return program_name(path.substr(path.rfind('/') + 1));
 }
 
 bool folder_writable(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }

@@ -57,6 +57,7 @@ void Form1::MnuEditHkPic_Click()
         m_ask_folder_again = true;
         return;
     }
+    m_folder_before_choice = Common::HkPath[0];
     std::string shown = Common::HkPath[0];
     do {
         frmBrowseDir& chooser = window<frmBrowseDir>();
@@ -71,8 +72,9 @@ void Form1::picDir()
     try {
         File1.set_path(Common::HkPath[0]);
     } catch (const RuntimeError& error) {
-        // The sign goes on with the folder the list still shows, and that is what gets saved.
-        m_rejected_folder = std::exchange(Common::HkPath[0], File1.path());
+        // The folder goes back to what it was before the chooser's OK (none yet on a first run),
+        // and that is what gets saved.
+        m_rejected_folder = std::exchange(Common::HkPath[0], m_folder_before_choice);
         if (error.number() == err::PathNotFound) {
             MsgBox("指定したパスが見つかりません。再度指定しなおしてください。");
             MnuEditHkPic_Click();

@@ -17,38 +17,10 @@ convert -size 52x32 xc:red "BMP3:$WORK/signs/sign_0.bmp"
 convert -size 52x32 xc:lime "BMP3:$WORK/signs/sign_1.bmp"
 convert -size 60x20 xc:blue "BMP3:$WORK/board.bmp"
 
-# Waits for the program's end and sets STATUS.
-wait_end() {
-  for _ in $(seq 100); do kill -0 "$BUS_PID" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$BUS_PID" 2>/dev/null && fail "the program is still running"
-  STATUS=0
-  wait "$BUS_PID" || STATUS=$?
-  BUS_PID=
-}
-
-# The close box of the main window's title bar: a key would reach the sign, and any key
-# there gives the sign folder its "/".
-press_close_box() {
-  local x y w h l r t b
-  read -r x y w h < <(client_geometry "$MAIN")
-  read -r l r t b < <(frame_extents "$MAIN")
-  xdotool mousemove $((x + w + r - 12)) $((y - t / 2)) sleep 0.2 click 1
-}
-
 close_bus() {
   press_close_box
   wait_end
 }
-
-# "x y" of a window's frame on the screen.
-frame_place() {
-  local x y w h l r t b
-  read -r x y w h < <(client_geometry "$1")
-  read -r l r t b < <(frame_extents "$1")
-  echo "$((x - l)) $((y - t))"
-}
-
-placed_at() { [ "$(frame_place "$1")" = "$2" ]; }
 
 # screen_shows <x> <y> <r,g,b>: the screen's pixel has that colour (the screen is kept).
 screen_shows() {

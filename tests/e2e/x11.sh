@@ -45,13 +45,15 @@ wm_running() {
 x_display_ready() { [ -s "$WORK/xvfb.display" ]; }
 
 # start_x: a private Xvfb (on a free display it picks itself, ready once it names it) with
-# openbox, and DISPLAY pointing there. Needs $WORK; exits 77 if a tool is missing. Nothing
-# it started is left running when it fails.
+# openbox, and DISPLAY pointing there; its screen is X_SCREEN_SIZE ("WIDTHxHEIGHT") or
+# 1280x800. Needs $WORK; exits 77 if a tool is missing. Nothing it started is left running
+# when it fails.
 start_x() {
   for tool in Xvfb openbox xdotool xprop xwininfo convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool missing"; exit 77; }
   done
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset \
+  rm -f "$WORK/xvfb.display" # a server started before wrote there
+  Xvfb -displayfd 3 -screen 0 "${X_SCREEN_SIZE:-1280x800}x24" -nolisten tcp -noreset \
     3>"$WORK/xvfb.display" </dev/null >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   if ! wait_while_alive "$XVFB_PID" x_display_ready; then
@@ -109,6 +111,54 @@ pixel() {
 # click <window> <x> <y> [button]: a click at client pixel x, y of a window.
 click() {
   xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"
+}
+
+# "x y" of a window's frame on the screen.
+frame_place() {
+  local x y w h l r t b
+  read -r x y w h < <(client_geometry "$1")
+  read -r l r t b < <(frame_extents "$1")
+  echo "$((x - l)) $((y - t))"
+}
+
+placed_at() { [ "$(frame_place "$1")" = "$2" ]; }
+
+# The close box of the main window's title bar: a key would reach the sign, and any key
+# there gives the sign folder its "/".
+press_close_box() {
+  local x y w h l r t b
+  read -r x y w h < <(client_geometry "$MAIN")
+  read -r l r t b < <(frame_extents "$MAIN")
+  xdotool mousemove $((x + w + r - 12)) $((y - t / 2)) sleep 0.2 click 1
+}
+
+# Waits up to 10 s for the program's end and sets STATUS.
+wait_end() {
+  for _ in $(seq 100); do kill -0 "$BUS_PID" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$BUS_PID" 2>/dev/null && fail "the program is still running"
+  STATUS=0
+  wait "$BUS_PID" || STATUS=$?
+  BUS_PID=
+}
+
+# run_path_safe <executable>: each entry of its run path is absolute or starts at $ORIGIN; an
+# empty or relative entry would have the working folder searched for libraries.
+run_path_safe() {
+  local path
+  path=$(readelf -d "$1" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]$/\2/p')
+  [ -z "$path" ] || [[ "$path" =~ ^(/|\$ORIGIN)[^:]*(:(/|\$ORIGIN)[^:]*)*$ ]]
+}
+
+# plant_libraries <folder> <executable>: a library under each name the executable needs, and
+# under the maker's library's name, each leaving <folder>/planted-ran behind if it is ever loaded.
+plant_libraries() {
+  local folder=$1 name
+  printf '#include <stdio.h>\n__attribute__((constructor)) static void ran(void) { fclose(fopen("%s/planted-ran", "w")); }\n' \
+    "$folder" >"$folder/planted.c"
+  cc -shared -fPIC -o "$folder/planted.so" "$folder/planted.c"
+  for name in libKQZ5Res.so $(readelf -d "$2" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p'); do
+    cp "$folder/planted.so" "$folder/$name"
+  done
 }
 
 MAIN_TITLE="ポルカ号　-　QK31T0207"

@@ -61,6 +61,7 @@ private slots:
     void design_of_the_chooser();
     void closing_the_chooser_data();
     void closing_the_chooser();
+    void a_folder_rejected_on_a_first_run_leaves_none();
     void browsing_fills_the_text_as_returned();
     void enter_and_esc_do_nothing_and_alt_b_browses();
 
@@ -123,6 +124,19 @@ void ChooserTest::closing_the_chooser()
         opened.push_back("opened " + text);
     COMPARE_SEQUENCE(opened, script.log, "choosers opened");
     COMPARE_SEQUENCE(asked_again ? Sequence { NotFound } : NothingHappened, m_boxes.shown, "messages");
+}
+
+void ChooserTest::a_folder_rejected_on_a_first_run_leaves_none()
+{
+    const std::string listed_before = window<Form1>().File1.path(); // the working folder
+    ChooserScript script([](frmBrowseDir& c) {
+        c.Text1.set_text("/no/such/signs");
+        c.Command2(0).press();
+    });
+    window<frmSet>().Command1.press();
+    COMPARE_SEQUENCE((Sequence { "opened ", "opened /no/such/signs" }), script.log, "choosers opened");
+    QCOMPARE(Common::HkPath[0], std::string());
+    QCOMPARE(window<Form1>().File1.path(), listed_before);
 }
 
 void ChooserTest::browsing_fills_the_text_as_returned()
