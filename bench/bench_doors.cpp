@@ -5,12 +5,13 @@
 #include "BenchSupport.h"
 
 #include "app/Form1.h"
+#include "app/Identity.h"
 #include "dialogs/frmSet.h"
-#include "platform/Application.h"
-#include "platform/Forms.h"
-#include "platform/LoadPicture.h"
-#include "platform/Sound.h"
-#include "platform/Trace.h"
+#include "platform/audio/Sound.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Forms.h"
+#include "platform/picture/LoadPicture.h"
+#include "platform/system/Trace.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -197,7 +198,7 @@ Measured measure(Form1& bus, frmSet& panel, const Door& door, TimedSink& sink, b
 
 int main(int argc, char** argv)
 {
-    platform::Application application(argc, argv);
+    platform::Application application(argc, argv, BusIdentity);
     Form1& bus = platform::window<Form1>();
     bus.Show();
     wait_exposed(bus.surface());

@@ -3,7 +3,7 @@
 // is warm after the first read, so the figures are warm-cache figures.
 #include "BenchSupport.h"
 
-#include "platform/FileList.h"
+#include "platform/system/FileList.h"
 
 #include <cstdio>
 #include <string>

@@ -4,8 +4,9 @@
 
 #include "app/Common.h"
 #include "app/Form1.h"
-#include "platform/Application.h"
-#include "platform/Forms.h"
+#include "app/Identity.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Forms.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,7 +81,7 @@ std::vector<double> key_to_paint(Form1& bus, int presses)
 
 int main(int argc, char** argv)
 {
-    platform::Application application(argc, argv);
+    platform::Application application(argc, argv, BusIdentity);
     Form1& bus = platform::window<Form1>();
     bus.Show();
     QApplication::processEvents();

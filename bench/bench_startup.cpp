@@ -4,9 +4,10 @@
 #include "BenchSupport.h"
 
 #include "app/Form1.h"
+#include "app/Identity.h"
 #include "dialogs/frmSet.h"
-#include "platform/Application.h"
-#include "platform/Forms.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Forms.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -39,7 +40,7 @@ double start_ms()
 
 int main(int argc, char** argv)
 {
-    platform::Application application(argc, argv);
+    platform::Application application(argc, argv, BusIdentity);
     const std::filesystem::path home = std::filesystem::current_path();
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("%-24s %10s %10s\n", "working folder", "best ms", "median ms");

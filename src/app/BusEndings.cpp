@@ -2,8 +2,8 @@
 
 #include "app/Form1.h"
 #include "app/SettingsPlace.h"
-#include "platform/Forms.h"
-#include "platform/SafeFile.h"
+#include "platform/forms/Forms.h"
+#include "platform/system/SafeFile.h"
 
 #include <exception>
 #include <optional>

@@ -2,10 +2,11 @@
 
 #include "dialogs/frmSet.h"
 #include "dialogs/frmShowVersion.h"
-#include "platform/Forms.h"
-#include "platform/LoadPicture.h"
-#include "platform/MouseState.h"
-#include "platform/System.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/MouseState.h"
+#include "platform/forms/WindowMessages.h"
+#include "platform/picture/LoadPicture.h"
+#include "platform/system/System.h"
 
 using namespace platform;
 

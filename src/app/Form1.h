@@ -1,16 +1,16 @@
 #pragma once
 // The main window: the bus model. Its controls hold most of the model's state; its public
 // operations are what the settings panel and the folder chooser act through.
-#include "app/SettingsRecord.h"
-#include "doors/DoorGeometry.h"
-#include "platform/ControlArray.h"
-#include "platform/FileListBox.h"
-#include "platform/Form.h"
-#include "platform/Image.h"
-#include "platform/Menu.h"
-#include "platform/OpenFileDialog.h"
-#include "platform/PictureBox.h"
-#include "platform/Shape.h"
+#include "logic/DoorGeometry.h"
+#include "logic/SettingsRecord.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/OpenFileDialog.h"
+#include "platform/forms/controls/ControlArray.h"
+#include "platform/forms/controls/FileListBox.h"
+#include "platform/forms/controls/Image.h"
+#include "platform/forms/controls/PictureBox.h"
+#include "platform/forms/controls/Shape.h"
 
 class Form1 : public platform::Form {
 public:

@@ -2,16 +2,16 @@
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "app/SettingsPlace.h"
-#include "app/SettingsRecord.h"
 #include "app/WindowReach.h"
+#include "logic/SettingsRecord.h"
 
 #include "dialogs/frmSet.h"
-#include "platform/FileBytes.h"
-#include "platform/Forms.h"
-#include "platform/LoadPicture.h"
-#include "platform/RuntimeError.h"
-#include "platform/SafeFile.h"
-#include "platform/Screens.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/Screens.h"
+#include "platform/picture/LoadPicture.h"
+#include "platform/system/FileBytes.h"
+#include "platform/system/RuntimeError.h"
+#include "platform/system/SafeFile.h"
 #include "sign/SignPath.h"
 
 #include <algorithm>

@@ -1,7 +1,9 @@
 #include "app/SettingsPlace.h"
 
-#include "platform/FileBytes.h"
-#include "platform/System.h"
+#include "logic/SignPath.h"
+
+#include "platform/system/FileBytes.h"
+#include "platform/system/System.h"
 
 namespace {
 
@@ -11,12 +13,7 @@ std::string& folder_for_tests()
     return folder;
 }
 
-std::string with_separator(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
+std::string with_separator(std::string folder) { return logic::with_trailing_separator(folder); }
 
 }
 

@@ -2,7 +2,7 @@
 // Windows saved off every screen (a monitor unplugged, a resolution that shrank) come back
 // within reach. A saved place stays as it is while the frame's top edge, where the window is
 // grabbed and moved, shows on a screen.
-#include "platform/Twips.h"
+#include "platform/forms/Twips.h"
 
 #include <vector>
 

@@ -1,8 +1,9 @@
 // The bus model: the main window opens, restores the settings and shows the panel.
 #include "app/BusEndings.h"
 #include "app/Form1.h"
-#include "platform/Application.h"
-#include "platform/Forms.h"
+#include "app/Identity.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Forms.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -14,7 +15,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: %s\n", name.c_str(), problem->c_str());
         return 1;
     }
-    platform::Application application(argc, argv);
+    platform::Application application(argc, argv, BusIdentity);
     platform::handle_desktop_endings(bus_endings());
     platform::window<Form1>().Show();
     return application.run();

@@ -2,8 +2,8 @@
 
 #include "app/Common.h"
 #include "app/Form1.h"
-#include "platform/FolderPicker.h"
-#include "platform/Forms.h"
+#include "platform/forms/FolderPicker.h"
+#include "platform/forms/Forms.h"
 
 using namespace platform;
 

@@ -1,11 +1,11 @@
 #pragma once
 // The folder chooser: the sign folder as text, typed or browsed for, and OK / Cancel.
 // Neither button answers Enter or Esc.
-#include "platform/CommandButton.h"
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "platform/Label.h"
-#include "platform/TextBox.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/controls/CommandButton.h"
+#include "platform/forms/controls/ControlArray.h"
+#include "platform/forms/controls/Label.h"
+#include "platform/forms/controls/TextBox.h"
 
 class frmBrowseDir : public platform::Form {
 public:

@@ -1,8 +1,8 @@
 #include "dialogs/frmSet.h"
 
 #include "app/Form1.h"
-#include "platform/Forms.h"
-#include "platform/LoadPicture.h"
+#include "platform/forms/Forms.h"
+#include "platform/picture/LoadPicture.h"
 
 using namespace platform;
 

@@ -2,14 +2,14 @@
 // The settings panel: the door switches and speeds, the middle-door mode, the keypad that
 // puts a sign on the bus by number, and the buttons of the two dialogs. It owns no state of
 // its own beyond its controls; it forwards to the main window.
-#include "platform/CheckBox.h"
-#include "platform/CommandButton.h"
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "platform/Frame.h"
-#include "platform/HScrollBar.h"
-#include "platform/Label.h"
-#include "platform/OptionButton.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/controls/CheckBox.h"
+#include "platform/forms/controls/CommandButton.h"
+#include "platform/forms/controls/ControlArray.h"
+#include "platform/forms/controls/Frame.h"
+#include "platform/forms/controls/HScrollBar.h"
+#include "platform/forms/controls/Label.h"
+#include "platform/forms/controls/OptionButton.h"
 
 #include <optional>
 

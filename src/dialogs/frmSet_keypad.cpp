@@ -2,8 +2,8 @@
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
-#include "platform/LoadPicture.h"
+#include "platform/forms/Forms.h"
+#include "platform/picture/LoadPicture.h"
 #include "sign/SignPath.h"
 
 #include <charconv>

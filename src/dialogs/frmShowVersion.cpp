@@ -1,11 +1,11 @@
 #include "dialogs/frmShowVersion.h"
 
-#include "platform/LibraryFunction.h"
-#include "platform/LoadPicture.h"
-#include "platform/MsgBox.h"
-#include "platform/OpenDocument.h"
-#include "platform/RuntimeError.h"
-#include "platform/System.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/OpenDocument.h"
+#include "platform/picture/LoadPicture.h"
+#include "platform/system/LibraryFunction.h"
+#include "platform/system/RuntimeError.h"
+#include "platform/system/System.h"
 
 using namespace platform;
 

@@ -2,11 +2,11 @@
 // The version dialog: the program's name and version, the model and serial number (the
 // executable's name), the maker's credits, and the link line that opens the maker's page,
 // whose address the maker's library gives at each click. OK answers Esc.
-#include "platform/CommandButton.h"
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/controls/CommandButton.h"
+#include "platform/forms/controls/ControlArray.h"
+#include "platform/forms/controls/Image.h"
+#include "platform/forms/controls/Label.h"
 
 class frmShowVersion : public platform::Form {
 public:

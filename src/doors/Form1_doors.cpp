@@ -3,8 +3,8 @@
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
-#include "platform/Pause.h"
+#include "platform/forms/Forms.h"
+#include "platform/system/Pause.h"
 
 #include <cmath>
 #include <string>

@@ -1,8 +1,8 @@
 // The middle door's pneumatic hiss, played to its end before the door moves.
 #include "app/Common.h"
-#include "platform/Resources.h"
-#include "platform/RuntimeError.h"
-#include "platform/Sound.h"
+#include "platform/audio/Sound.h"
+#include "platform/system/Resources.h"
+#include "platform/system/RuntimeError.h"
 
 void Common::PlayWave(std::int16_t id)
 {

@@ -2,11 +2,11 @@
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmBrowseDir.h"
-#include "platform/Forms.h"
-#include "platform/KeyCodes.h"
-#include "platform/LoadPicture.h"
-#include "platform/MsgBox.h"
-#include "platform/RuntimeError.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/KeyCodes.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/picture/LoadPicture.h"
+#include "platform/system/RuntimeError.h"
 #include "sign/SignPath.h"
 
 #include <limits>

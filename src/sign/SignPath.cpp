@@ -1,15 +1,10 @@
 #include "sign/SignPath.h"
 
 #include "app/Common.h"
+#include "logic/SignPath.h"
 
 namespace sign {
 
-const std::string& ApplySignPathRule()
-{
-    std::string& folder = Common::HkPath[0];
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
+const std::string& ApplySignPathRule() { return logic::with_trailing_separator(Common::HkPath[0]); }
 
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The sign file path rule: the file of a sign list entry is the sign folder followed by the
-// entry's name, once the folder has been given a trailing "/" (the change stays).
+// The sign file path rule applied to the sign folder HkPath(0).
 #include <string>
 
 namespace sign {

@@ -1,9 +1,9 @@
 // The signboard and its frame: its menu, its picture, its dragging and the frame's refit.
 #include "app/Common.h"
 #include "app/Form1.h"
-#include "platform/LoadPicture.h"
-#include "platform/MouseState.h"
-#include "platform/WindowMessages.h"
+#include "platform/forms/MouseState.h"
+#include "platform/forms/WindowMessages.h"
+#include "platform/picture/LoadPicture.h"
 
 #include <stdexcept>
 

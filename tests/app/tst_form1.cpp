@@ -1,13 +1,13 @@
 // The main window: its design, the start-up sequence, the popup menu and the end.
-#include "NoWindowLeft.h"
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 #include "ProgramState.h"
 
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
 #include "dialogs/frmShowVersion.h"
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -4,7 +4,7 @@
 // "drawn at X, ends at Y", in microseconds.
 #include "Sequence.h"
 
-#include "platform/Pause.h"
+#include "platform/system/Pause.h"
 
 #include <algorithm>
 

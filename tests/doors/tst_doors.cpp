@@ -1,13 +1,13 @@
 // The doors' movements, recorded as the window system saw them: each move of a door
 // picture, each repaint and each pause, and the sound before the middle door moves.
-#include "NoWindowLeft.h"
 #include "FakePauseClock.h"
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QMouseEvent>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The hidden file list behind the sign: which files of a folder it lists, in what order,
 // and how it fails.
-#include "platform/FileList.h"
-#include "platform/RuntimeError.h"
+#include "platform/system/FileList.h"
+#include "platform/system/RuntimeError.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 // and are shown pixel for pixel, a picture of the user's is enlarged by repeating its
 // pixels, and sizes in twips and program pixels stay what they are at 100 %.
 #include "NoWindowLeft.h"
-#include "platform/CheckBox.h"
-#include "platform/Forms.h"
-#include "platform/Image.h"
-#include "platform/LoadPicture.h"
-#include "platform/PictureBox.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/controls/CheckBox.h"
+#include "platform/forms/controls/Image.h"
+#include "platform/forms/controls/PictureBox.h"
+#include "platform/picture/LoadPicture.h"
 
 #include <QAbstractButton>
 #include <QApplication>

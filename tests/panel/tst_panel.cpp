@@ -1,13 +1,13 @@
 // The settings panel: its design, the keypad, the speed labels and the mode lock.
-#include "NoWindowLeft.h"
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
 
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QTest>
 

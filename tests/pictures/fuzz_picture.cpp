@@ -1,8 +1,8 @@
 // Any bytes given to the picture decoders: a metafile is checked and then its top-left part
 // played, a raster picture checked and its top-left part decoded. Nothing may crash, hang,
 // leak or allocate without bound.
-#include "platform/MetafilePicture.h"
-#include "platform/RasterPicture.h"
+#include "platform/codec/RasterPicture.h"
+#include "platform/metafile/MetafilePicture.h"
 
 #include <QGuiApplication>
 

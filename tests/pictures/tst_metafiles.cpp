@@ -1,9 +1,9 @@
 // Windows metafiles and enhanced metafiles from real writers: their size, what they draw
 // (checked by pixel), their text's character sets, and damaged files.
-#include "platform/MetafilePicture.h"
-#include "platform/MetafileText.h"
+#include "platform/metafile/MetafilePicture.h"
+#include "platform/metafile/MetafileText.h"
 
-#include "platform/Font.h"
+#include "platform/forms/Font.h"
 
 #include <QFile>
 #include <QtEndian>

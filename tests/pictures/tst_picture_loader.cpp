@@ -3,9 +3,9 @@
 // only where shown, bitmaps in either row order, and file names that are not UTF-8.
 #include "Outcome.h"
 
-#include "platform/DecodePicture.h"
-#include "platform/LoadPicture.h"
-#include "platform/Picture.h"
+#include "platform/picture/DecodePicture.h"
+#include "platform/picture/LoadPicture.h"
+#include "platform/picture/Picture.h"
 
 #include <QBuffer>
 #include <QDir>

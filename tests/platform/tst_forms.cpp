@@ -3,15 +3,15 @@
 #include "NoWindowLeft.h"
 #include "Sequence.h"
 
-#include "platform/CommandButton.h"
-#include "platform/Form.h"
-#include "platform/Forms.h"
-#include "platform/HandlerScope.h"
-#include "platform/HScrollBar.h"
-#include "platform/Menu.h"
-#include "platform/RuntimeError.h"
-#include "platform/System.h"
 #include "Fakes.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Forms.h"
+#include "platform/forms/HandlerScope.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/controls/CommandButton.h"
+#include "platform/forms/controls/HScrollBar.h"
+#include "platform/system/RuntimeError.h"
+#include "platform/system/System.h"
 
 #include <QApplication>
 #include <QMenu>

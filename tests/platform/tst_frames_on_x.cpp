@@ -6,8 +6,8 @@
 
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
-#include "platform/ShmFrame.h"
+#include "platform/forms/Forms.h"
+#include "platform/x11/ShmFrame.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // The settings reader on any bytes: it must end with sixteen fields or a failure, never a
 // crash, and what it read must write and read back the same.
-#include "app/SettingsRecord.h"
+#include "logic/SettingsRecord.h"
 
 #include <cstdint>
 #include <cstdlib>

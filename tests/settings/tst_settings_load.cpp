@@ -1,8 +1,8 @@
 // The settings applied at start-up and written at the end, through the real windows: what
 // LoadIni sets, in order, on its normal path, after a failure at each step and where a
 // missing picture or folder no longer costs the other settings; what SaveIni writes.
-#include "NoWindowLeft.h"
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 #include "Outcome.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
@@ -11,7 +11,7 @@
 #include "app/Form1.h"
 #include "app/SettingsPlace.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The settings file's record, read from bytes and written to bytes, away from any window.
-#include "app/SettingsRecord.h"
+#include "logic/SettingsRecord.h"
 
 #include <QTest>
 #include <utility>

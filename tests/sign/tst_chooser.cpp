@@ -1,7 +1,7 @@
 // The folder chooser: OK, Cancel, the close box, browsing, and asking again for a folder
 // that does not exist.
-#include "NoWindowLeft.h"
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
 
@@ -9,7 +9,7 @@
 #include "app/Form1.h"
 #include "dialogs/frmBrowseDir.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // The destination sign: its list of files, the arrow keys, the focus and the path rule.
-#include "NoWindowLeft.h"
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
 
 #include "app/Common.h"
 #include "app/Form1.h"
 #include "dialogs/frmSet.h"
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -7,8 +7,8 @@
 
 #include "app/Common.h"
 #include "app/Form1.h"
-#include "platform/Forms.h"
-#include "platform/LoadPicture.h"
+#include "platform/forms/Forms.h"
+#include "platform/picture/LoadPicture.h"
 
 #include <QApplication>
 #include <QFileDialog>

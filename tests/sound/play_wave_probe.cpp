@@ -2,8 +2,8 @@
 // argument says, for the sound-server test to judge. Prints a line before the first call and
 // one after each: the answer, the milliseconds the call took, and the threads and open files
 // the program then has ("- -" for the answer and time before the first call).
-#include "platform/Resources.h"
-#include "platform/Sound.h"
+#include "platform/audio/Sound.h"
+#include "platform/system/Resources.h"
 
 #include <chrono>
 #include <csignal>

@@ -4,8 +4,8 @@
 #include "Sequence.h"
 
 #include "app/Common.h"
-#include "platform/Resources.h"
-#include "platform/Sound.h"
+#include "platform/audio/Sound.h"
+#include "platform/system/Resources.h"
 
 #include <QTest>
 

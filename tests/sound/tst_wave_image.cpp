@@ -1,5 +1,5 @@
 // The door sound's WAVE reader against well-formed, unusual and broken images.
-#include "platform/WaveImage.h"
+#include "platform/audio/WaveImage.h"
 
 #include <QTest>
 

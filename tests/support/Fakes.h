@@ -2,20 +2,25 @@
 // Stand-ins for the devices a window test does not want: message boxes that record and
 // return at once, a folder picker that answers from a script, a sound sink that records.
 #include "Sequence.h"
+#include "app/Identity.h"
 
-#include "platform/FolderPicker.h"
-#include "platform/MsgBox.h"
-#include "platform/OpenFileDialog.h"
-#include "platform/OpenDocument.h"
-#include "platform/Sound.h"
-#include "platform/Trace.h"
+#include "platform/audio/Sound.h"
+#include "platform/forms/FolderPicker.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/OpenDocument.h"
+#include "platform/forms/OpenFileDialog.h"
+#include "platform/system/Trace.h"
 
 #include <deque>
 #include <optional>
 
 class RecordingMessageBoxes : public platform::MessageBoxes {
 public:
-    RecordingMessageBoxes() { platform::set_message_boxes(this); }
+    RecordingMessageBoxes()
+    {
+        platform::set_program_identity(BusIdentity); // the caption the program hands in at start
+        platform::set_message_boxes(this);
+    }
     ~RecordingMessageBoxes() override { platform::set_message_boxes(nullptr); }
     void show(const std::string& text, bool critical, const std::string& caption) override
     {

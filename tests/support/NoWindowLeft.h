@@ -2,7 +2,7 @@
 // Each window test ends with no window of its own left behind: a menu, a message box, a dialog,
 // or a window that was closed but never destroyed fails the test, by name. The program's own
 // windows are then destroyed, so that the next test starts afresh.
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QApplication>
 #include <QTest>

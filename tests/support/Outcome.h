@@ -1,7 +1,7 @@
 #pragma once
 // What a request came to, as text a sequence can hold: "error N" when it fails with
 // run-time error N, else what it returned ("taken" for a request that returns nothing).
-#include "platform/RuntimeError.h"
+#include "platform/system/RuntimeError.h"
 
 #include <string>
 #include <type_traits>

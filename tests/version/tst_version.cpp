@@ -1,12 +1,12 @@
 // The version dialog: the model line, the hand pointer over the link line only,
 // closing it, and the link: the maker's library asked at each click, the address handed on
 // unchanged, the error box.
-#include "NoWindowLeft.h"
 #include "Fakes.h"
+#include "NoWindowLeft.h"
 #include "ProgramState.h"
 
 #include "dialogs/frmShowVersion.h"
-#include "platform/Forms.h"
+#include "platform/forms/Forms.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,0 +1,38 @@
+#include "platform/audio/Sound.h"
+
+#include "platform/audio/AlsaSoundSink.h"
+
+namespace platform {
+
+namespace {
+
+SoundSink* g_replacement = nullptr;
+
+SoundSink& speaker()
+{
+    static AlsaSoundSink sink;
+    return sink;
+}
+
+}
+
+SoundSink& sound_sink()
+{
+    return g_replacement ? *g_replacement : speaker();
+}
+
+void set_sound_sink(SoundSink* sink)
+{
+    g_replacement = sink;
+}
+
+int sndPlaySound(std::span<const std::uint8_t> wave_image, std::uint32_t flags)
+{
+    // Only a synchronous play of an image in memory: no file names, no looping.
+    constexpr std::uint32_t supported = SND_MEMORY | SND_NODEFAULT;
+    if ((flags & SND_MEMORY) == 0 || (flags & ~supported) != 0 || wave_image.empty())
+        return 0;
+    return sound_sink().play(wave_image) ? 1 : 0;
+}
+
+}

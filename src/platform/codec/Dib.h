@@ -1,0 +1,34 @@
+#pragma once
+// A device-independent bitmap stored inside a metafile record: its header and colour table
+// followed (not necessarily at once) by its rows.
+#include "platform/codec/ByteReader.h"
+#include "platform/codec/PictureLimits.h"
+
+#include <QImage>
+
+#include <optional>
+
+namespace platform {
+
+// The largest bitmap a metafile may hold, in pixels.
+
+struct Dib {
+    QImage image; // null for an encoding the player does not draw (run-length, JPEG, PNG)
+    bool bottom_up { true };
+
+    // A record's source rectangle in the image's rows: records count a bottom-up bitmap's
+    // rows from its last one.
+    QRectF source(double x, double y, double width, double height) const;
+};
+
+// The bitmap whose header starts `info` and whose rows start `bits`, or only the part
+// `area` of it (in top-down rows); a header or rows that do not fit their record, or a
+// bitmap of more than `most_pixels`, throw DamagedPicture.
+Dib decode_dib(Bytes info, Bytes bits, const QRect& area = QRect(), std::int64_t most_pixels = MaxDibPixels);
+// The width and height of the bitmap whose header starts `info`, when decode_dib draws its
+// encoding; checked as decode_dib checks it, and a top-down one that is compressed throws.
+std::optional<QSize> dib_size(Bytes info, std::int64_t most_pixels);
+// A bitmap whose rows follow its header and colour table.
+Dib decode_packed_dib(Bytes dib);
+
+}

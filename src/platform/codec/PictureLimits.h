@@ -1,0 +1,24 @@
+#pragma once
+// What one picture may cost, shared by every decoder and player: a picture past any of these
+// is refused before it is decoded, like a damaged one.
+#include <cstddef>
+#include <cstdint>
+
+namespace platform {
+
+// The most memory one picture may take: its file's bytes, which are kept, and what decoding
+// it needs at once.
+inline constexpr std::int64_t MaxPictureBytes = 256LL * 1024 * 1024;
+// The most pixels of a raster picture file.
+inline constexpr std::int64_t MaxPicturePixels = 16384LL * 16384LL;
+// A picture of up to this many pixels is decoded whole when first shown; a bigger one only
+// where it is shown.
+inline constexpr std::int64_t WholePicturePixels = 1024 * 1024;
+// The widest and highest metafile, in pixels.
+inline constexpr int MaxMetafileSide = 8192;
+// The most records a metafile is played for.
+inline constexpr std::size_t MaxMetafileRecords = 2'000'000;
+// The most pixels of a bitmap inside a metafile.
+inline constexpr std::int64_t MaxDibPixels = 4096LL * 4096LL;
+
+}

@@ -1,0 +1,44 @@
+#include "platform/forms/MsgBox.h"
+
+#include "platform/forms/ProgramIdentity.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    void show(const std::string& text, bool critical, const std::string& caption) override
+    {
+        QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(caption),
+                        QString::fromStdString(text), QMessageBox::Ok);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+    }
+};
+
+QtMessageBoxes& real_boxes()
+{
+    static QtMessageBoxes boxes;
+    return boxes;
+}
+
+MessageBoxes*& current()
+{
+    static MessageBoxes* boxes = &real_boxes();
+    return boxes;
+}
+
+}
+
+void set_message_boxes(MessageBoxes* boxes) { current() = boxes ? boxes : &real_boxes(); }
+
+void MsgBox(const std::string& text, int style, const std::optional<std::string>& caption)
+{
+    current()->show(text, (style & vbCritical) != 0, caption.value_or(program_identity().title));
+}
+
+}
