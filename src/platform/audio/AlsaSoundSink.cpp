@@ -17,6 +17,7 @@ namespace platform {
 
 // What one play's worker owns: it may outlive the call, and the program's exit.
 struct SoundJob {
+    explicit SoundJob(std::span<const std::uint8_t> wave_image) : image(wave_image.begin(), wave_image.end()) { }
     std::vector<std::uint8_t> image;
     SoundProgress progress;
 };
@@ -170,7 +171,7 @@ bool AlsaSoundSink::play(std::span<const std::uint8_t> wave_image)
         return true;
     if (m_last && !m_last->progress.is_finished())
         return false; // the device has not answered the last call yet: it is not tried again
-    const auto job = std::make_shared<SoundJob>(std::vector(wave_image.begin(), wave_image.end()));
+    const auto job = std::make_shared<SoundJob>(wave_image);
     if (!start_worker(job))
         return false;
     m_last = job;

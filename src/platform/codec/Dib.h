@@ -1,6 +1,6 @@
 #pragma once
-// A device-independent bitmap stored inside a metafile record: its header and colour table
-// followed (not necessarily at once) by its rows.
+// A device-independent bitmap: its header and colour table followed (not necessarily at once)
+// by its rows, as a bitmap file holds it after its file header and a metafile record holds it.
 #include "platform/codec/ByteReader.h"
 #include "platform/codec/PictureLimits.h"
 
@@ -10,10 +10,8 @@
 
 namespace platform {
 
-// The largest bitmap a metafile may hold, in pixels.
-
 struct Dib {
-    QImage image; // null for an encoding the player does not draw (run-length, JPEG, PNG)
+    QImage image; // null for an encoding not decoded here (run-length, JPEG, PNG)
     bool bottom_up { true };
 
     // A record's source rectangle in the image's rows: records count a bottom-up bitmap's
