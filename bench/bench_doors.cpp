@@ -179,14 +179,16 @@ struct Measured {
 Measured measure(Form1& bus, frmSet& panel, const Door& door, TimedSink& sink, bool traced)
 {
     FrameClock frames(bus, door);
-    platform::trace::set_recorder(traced ? &frames : nullptr);
+    std::optional<platform::Override<platform::trace::Recorder>> noting;
+    if (traced)
+        noting.emplace(frames);
     const auto clicked = bench::Clock::now();
     sink.ended = clicked;
     sink.preempted_at_end = preemptions();
     door.switch_of(panel).press();
     const auto done = bench::Clock::now();
     const long preempted = preemptions() - sink.preempted_at_end; // in the movement, not in the sound
-    platform::trace::set_recorder(nullptr);
+    noting.reset();
     const auto from = std::max(clicked, sink.ended);
     const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
     return { ms(done - from), frames.first_pause ? ms(*frames.first_pause - from) : -1,
@@ -203,8 +205,8 @@ int main(int argc, char** argv)
     bus.Show();
     wait_exposed(bus.surface());
     frmSet& panel = platform::window<frmSet>();
-    TimedSink sink(platform::sound_sink());
-    platform::set_sound_sink(&sink);
+    TimedSink sink(platform::Replaceable<platform::SoundSink>::real());
+    const platform::Override<platform::SoundSink> timed(sink);
 
     const platform::Picture body = platform::LoadAssetPicture("bus_body.bmp");
     BareDoorWidget bare(*body.pixmap());
@@ -252,7 +254,6 @@ int main(int argc, char** argv)
             std::printf("%s\n", std::exchange(first, false) ? "  (first movement)" : "");
         }
     }
-    platform::set_sound_sink(nullptr);
     platform::destroy_all_forms();
     return 0;
 }

@@ -10,9 +10,6 @@
 
 class FakePauseClock : public platform::PauseClock {
 public:
-    FakePauseClock() { platform::set_pause_clock(this); }
-    ~FakePauseClock() override { platform::set_pause_clock(nullptr); }
-
     time_point now() override { return m_now; }
     void wait_until(time_point deadline) override
     {
@@ -38,4 +35,5 @@ private:
     }
 
     time_point m_now {};
+    const platform::Override<platform::PauseClock> m_in_place { *this };
 };

@@ -322,11 +322,7 @@ void DoorsTest::a_click_during_a_movement_waits_for_its_end()
 // given for it, the sound 0.8 s.
 class TimedDrawing : public platform::trace::Recorder {
 public:
-    TimedDrawing(FakePauseClock& clock, QList<int> drawing_us) : m_clock(clock), m_drawing_us(std::move(drawing_us))
-    {
-        platform::trace::set_recorder(this);
-    }
-    ~TimedDrawing() override { platform::trace::set_recorder(nullptr); }
+    TimedDrawing(FakePauseClock& clock, QList<int> drawing_us) : m_clock(clock), m_drawing_us(std::move(drawing_us)) { }
     void record(const std::string& row) override
     {
         if (row.rfind("sound", 0) == 0)
@@ -338,6 +334,7 @@ public:
 private:
     FakePauseClock& m_clock;
     QList<int> m_drawing_us;
+    const platform::Override<platform::trace::Recorder> m_in_place { *this };
 };
 
 void DoorsTest::frames_last_their_speed_whatever_the_drawing_data()

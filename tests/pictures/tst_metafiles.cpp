@@ -413,29 +413,40 @@ private slots:
     void damaged_files_are_no_picture_data()
     {
         QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason"); // how the refusal starts
         const QByteArray wmf = sample("sign-inkscape.wmf"), emf = sample("sign-inkscape.emf");
         const QByteArray bitmap = sample("bitmap-inkscape.emf");
-        QTest::newRow("wmf cut in a record") << wmf.left(wmf.size() - 7);
-        QTest::newRow("emf cut in a record") << emf.left(emf.size() - 7);
-        QTest::newRow("emf cut in its header") << emf.left(60);
-        QTest::newRow("wmf record of no length") << with_u32(wmf, 40, 0);
-        QTest::newRow("emf record of no length") << with_u32(emf, qFromLittleEndian<quint32>(emf.constData() + 4) + 4, 0);
-        QTest::newRow("wmf with no object slots") << with_i16(wmf, 22 + 10, 0);
-        QTest::newRow("wmf no units per inch") << with_i16(wmf, 14, 0);
-        QTest::newRow("wmf bigger than 8192 pixels") << with_i16(with_i16(wmf, 14, 1), 10, 9000);
-        QTest::newRow("emf frame upside down") << with_u32(emf, 36, quint32(-5));
+        const QString cut = "record runs past the end of the file", no_length = "record shorter than its header";
+        QTest::newRow("wmf cut in a record") << wmf.left(wmf.size() - 7) << cut;
+        QTest::newRow("emf cut in a record") << emf.left(emf.size() - 7) << cut;
+        QTest::newRow("emf cut in its header") << emf.left(60) << "header runs past the end of the file";
+        QTest::newRow("wmf record of no length") << with_u32(wmf, 40, 0) << no_length;
+        QTest::newRow("emf record of no length")
+            << with_u32(emf, qFromLittleEndian<quint32>(emf.constData() + 4) + 4, 0) << no_length;
+        QTest::newRow("wmf with no object slots") << with_i16(wmf, 22 + 10, 0)
+                                                  << "CreatePenIndirect record: object table too small";
+        QTest::newRow("wmf no units per inch") << with_i16(wmf, 14, 0) << "no units per inch";
+        QTest::newRow("wmf bigger than 8192 pixels") << with_i16(with_i16(wmf, 14, 1), 10, 9000)
+                                                     << "metafile wider or taller than 8192 px";
+        QTest::newRow("emf frame upside down") << with_u32(emf, 36, quint32(-5)) << "frame empty or upside down";
         const int dib = record_at(bitmap, 81);
-        QTest::newRow("emf bitmap rows past its record") << with_u32(bitmap, dib + 60, 0x7FFFFFFF);
+        QTest::newRow("emf bitmap rows past its record") << with_u32(bitmap, dib + 60, 0x7FFFFFFF)
+                                                         << "StretchDiBits record: too short";
         const int info = dib + int(qFromLittleEndian<quint32>(bitmap.constData() + dib + 48));
-        QTest::newRow("emf bitmap taller than its rows") << with_u32(bitmap, info + 8, 100000);
-        QTest::newRow("emf bitmap of 2^31 x 2^31") << with_u32(with_u32(bitmap, info + 8, 0x7FFFFFFF), info + 4, 0x7FFFFFFF);
-        QTest::newRow("plain wmf without a window") << wmf.mid(22).left(18) + QByteArray("\x03\0\0\0\0\0", 6);
+        QTest::newRow("emf bitmap taller than its rows") << with_u32(bitmap, info + 8, 100000) << "StretchDiBits record";
+        QTest::newRow("emf bitmap of 2^31 x 2^31")
+            << with_u32(with_u32(bitmap, info + 8, 0x7FFFFFFF), info + 4, 0x7FFFFFFF) << "StretchDiBits record";
+        QTest::newRow("plain wmf without a window") << wmf.mid(22).left(18) + QByteArray("\x03\0\0\0\0\0", 6)
+                                                    << "no placeable header and no window extent";
     }
     void damaged_files_are_no_picture()
     {
         QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
         QVERIFY(is_metafile(file));
-        QVERIFY(!decode_metafile(file));
+        std::string refusal;
+        QVERIFY(!decode_metafile(file, &refusal));
+        QVERIFY2(QString::fromStdString(refusal).startsWith(reason), refusal.c_str());
     }
 
     void plain_wmf_takes_its_size_from_the_window()

@@ -232,6 +232,7 @@ private slots:
         QTest::newRow("truncated gif") << "truncated gif" << std::string("error 481");
         QTest::newRow("bmp promising 5000 x 5000 over 1 KB") << "big bmp" << std::string("error 481");
         QTest::newRow("bmp of height INT32_MIN") << "bmp int32_min" << std::string("error 481");
+        QTest::newRow("gif followed by 64 GB of nothing") << "gif of 64 GB" << std::string("error 481");
         QTest::newRow("whole jpeg") << "jpeg" << std::string("60 x 40");
         QTest::newRow("progressive jpeg") << "progressive jpeg" << std::string("60 x 40");
         QTest::newRow("whole gif") << "gif" << std::string("60 x 40");
@@ -261,6 +262,10 @@ private slots:
             { "jpeg", [&] { QVERIFY(write_file(file, jpeg)); } },
             { "progressive jpeg", [&] { QVERIFY(write_file(file, encoded(image, "JPG", true))); } },
             { "gif", [&] { QVERIFY(write_file(file, gif)); } },
+            { "gif of 64 GB", [&] { // refused unread: reading it would take all memory, or long
+                 QVERIFY(write_file(file, gif));
+                 QVERIFY(::truncate(file.c_str(), 64LL << 30) == 0); // sparse: costs no disk
+             } },
             { "picture link", [&] {
                  QVERIFY(write_file(path_of(dir, "real.gif"), gif));
                  QVERIFY(::symlink(path_of(dir, "real.gif").c_str(), file.c_str()) == 0);

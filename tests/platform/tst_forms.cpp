@@ -122,9 +122,12 @@ void press_on(Form& form)
 }
 
 // Records the end of the program instead of ending the test.
-struct RecordedEnd {
-    RecordedEnd() { set_program_end([](int status) { g_log.push_back("end " + std::to_string(status)); }); }
-    ~RecordedEnd() { set_program_end(nullptr); }
+class RecordedEnd : public ProgramEnd {
+public:
+    void end(int status) override { g_log.push_back("end " + std::to_string(status)); }
+
+private:
+    const Override<ProgramEnd> m_in_place { *this };
 };
 
 }

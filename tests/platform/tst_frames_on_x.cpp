@@ -168,8 +168,7 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
     // own painting of the bus in the same state (the sign and the signboard included).
     class CompareEachFrame : public platform::trace::Recorder {
     public:
-        CompareEachFrame(QWidget& bus) : m_bus(bus) { platform::trace::set_recorder(this); }
-        ~CompareEachFrame() override { platform::trace::set_recorder(nullptr); }
+        CompareEachFrame(QWidget& bus) : m_bus(bus) { }
         void record(const std::string& row) override
         {
             int x, y, width, height;
@@ -186,6 +185,7 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
 
     private:
         QWidget& m_bus;
+        const platform::Override<platform::trace::Recorder> m_in_place { *this };
     };
 
     RecordingSoundSink sound;

@@ -158,6 +158,8 @@ void SettingsRecordTest::writing_data()
 
     QTest::newRow("example record") << QByteArray("c:\\signs\\") << QByteArray(Example);
     QTest::newRow("Japanese path in code page 932") << QByteArray("/表示/看板/") << with_folder("/\x95\x5c\x8e\xa6/\x8a\xc5\x94\xc2/");
+    QTest::newRow("Japanese path longer than 256 bytes")
+        << "/" + QByteArray("看板").repeated(100) + "/" << with_folder("/" + QByteArray("\x8a\xc5\x94\xc2").repeated(100) + "/");
     // Code page 932 would give these back as other characters, or not hold them at all.
     QTest::newRow("wave dash") << QByteArray("/〜/") << "\xEF\xBB\xBF" + with_folder("/〜/");
     QTest::newRow("yen sign") << QByteArray("/¥/") << "\xEF\xBB\xBF" + with_folder("/¥/");

@@ -385,7 +385,7 @@ void SignboardTest::the_dialog_offers_its_pattern_in_any_letter_case()
     }
     Form1& bus = window<Form1>();
     bus.Show();
-    platform::set_file_picker(nullptr); // the real dialog
+    const platform::Override<platform::FilePicker> real_dialog(platform::Replaceable<platform::FilePicker>::real());
     Sequence seen;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -413,7 +413,6 @@ void SignboardTest::the_dialog_offers_its_pattern_in_any_letter_case()
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     bus.C_Dialog1.ShowOpen();
     seen.push_back("after cancel \"" + bus.C_Dialog1.file_name() + "\"");
-    platform::set_file_picker(&m_files);
     const Sequence expected { "*.bmp;*.jpeg;*.gif;*.wmf;*.emf (*.bmp *.jpeg *.gif *.wmf *.emf)", "owned by the bus",
                               "a.BMP b.jpeg d.Gif f.wmf G.EMF", "chose d.Gif", "after cancel \"\"" };
     COMPARE_SEQUENCE(expected, seen, "the real dialog");

@@ -51,8 +51,7 @@ class PlayWaveTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { m_sink = RecordingSink {}; Common::SoundBuffer.clear(); platform::set_sound_sink(&m_sink); }
-    void cleanup() { platform::set_sound_sink(nullptr); }
+    void init() { m_sink = RecordingSink {}; Common::SoundBuffer.clear(); }
 
     void each_call_loads_its_sound_afresh_and_plays_it_once();
     void resources_are_the_sound_files_by_id();
@@ -60,6 +59,7 @@ private slots:
 
 private:
     RecordingSink m_sink;
+    const platform::Override<platform::SoundSink> m_in_place { m_sink };
 };
 
 void PlayWaveTest::each_call_loads_its_sound_afresh_and_plays_it_once()

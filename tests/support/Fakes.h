@@ -1,6 +1,7 @@
 #pragma once
 // Stand-ins for the devices a window test does not want: message boxes that record and
 // return at once, a folder picker that answers from a script, a sound sink that records.
+// Each is in place of the real device from its construction to its end.
 #include "Sequence.h"
 #include "app/Identity.h"
 
@@ -16,23 +17,20 @@
 
 class RecordingMessageBoxes : public platform::MessageBoxes {
 public:
-    RecordingMessageBoxes()
-    {
-        platform::set_program_identity(BusIdentity); // the caption the program hands in at start
-        platform::set_message_boxes(this);
-    }
-    ~RecordingMessageBoxes() override { platform::set_message_boxes(nullptr); }
+    // The caption the program hands in at start.
+    RecordingMessageBoxes() { platform::set_program_identity(BusIdentity); }
     void show(const std::string& text, bool critical, const std::string& caption) override
     {
         shown.push_back(caption + ": " + text + (critical ? " (critical)" : ""));
     }
     Sequence shown;
+
+private:
+    const platform::Override<platform::MessageBoxes> m_in_place { *this };
 };
 
 class ScriptedFolderPicker : public platform::FolderPicker {
 public:
-    ScriptedFolderPicker() { platform::set_folder_picker(this); }
-    ~ScriptedFolderPicker() override { platform::set_folder_picker(nullptr); }
     std::optional<std::string> pick(std::intptr_t owner, const std::string& title) override
     {
         owners.push_back(owner);
@@ -46,13 +44,14 @@ public:
     std::deque<std::optional<std::string>> answers;
     std::vector<std::intptr_t> owners;
     Sequence titles;
+
+private:
+    const platform::Override<platform::FolderPicker> m_in_place { *this };
 };
 
 // Records each sound into the trace, so it stands in order with the door frames.
 class RecordingSoundSink : public platform::SoundSink {
 public:
-    RecordingSoundSink() { platform::set_sound_sink(this); }
-    ~RecordingSoundSink() override { platform::set_sound_sink(nullptr); }
     bool play(std::span<const std::uint8_t> wave) override
     {
         ++played;
@@ -60,22 +59,24 @@ public:
         return true;
     }
     int played { 0 };
+
+private:
+    const platform::Override<platform::SoundSink> m_in_place { *this };
 };
 
 class TraceRecorder : public platform::trace::Recorder {
 public:
-    TraceRecorder() { platform::trace::set_recorder(this); }
-    ~TraceRecorder() override { platform::trace::set_recorder(nullptr); }
     void record(const std::string& row) override { rows.push_back(row); }
     Sequence rows;
+
+private:
+    const platform::Override<platform::trace::Recorder> m_in_place { *this };
 };
 
 // Answers the open-file dialog from a script: a path, or nothing for a cancel. Records the
 // owner and the pattern of each opening.
 class ScriptedFilePicker : public platform::FilePicker {
 public:
-    ScriptedFilePicker() { platform::set_file_picker(this); }
-    ~ScriptedFilePicker() override { platform::set_file_picker(nullptr); }
     std::optional<std::string> pick(std::intptr_t owner, const std::string& pattern) override
     {
         openings.push_back({ owner, pattern });
@@ -88,13 +89,17 @@ public:
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<std::pair<std::intptr_t, std::string>> openings;
+
+private:
+    const platform::Override<platform::FilePicker> m_in_place { *this };
 };
 
 // Records each address given to the system's "open" action instead of opening it.
 class RecordingDocumentOpener : public platform::DocumentOpener {
 public:
-    RecordingDocumentOpener() { platform::set_document_opener(this); }
-    ~RecordingDocumentOpener() override { platform::set_document_opener(nullptr); }
     void open(const std::string& address) override { opened.push_back(address); }
     Sequence opened;
+
+private:
+    const platform::Override<platform::DocumentOpener> m_in_place { *this };
 };

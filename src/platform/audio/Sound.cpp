@@ -4,26 +4,11 @@
 
 namespace platform {
 
-namespace {
-
-SoundSink* g_replacement = nullptr;
-
-SoundSink& speaker()
+template <>
+SoundSink& Replaceable<SoundSink>::real()
 {
-    static AlsaSoundSink sink;
-    return sink;
-}
-
-}
-
-SoundSink& sound_sink()
-{
-    return g_replacement ? *g_replacement : speaker();
-}
-
-void set_sound_sink(SoundSink* sink)
-{
-    g_replacement = sink;
+    static AlsaSoundSink speaker;
+    return speaker;
 }
 
 int sndPlaySound(std::span<const std::uint8_t> wave_image, std::uint32_t flags)
@@ -32,7 +17,7 @@ int sndPlaySound(std::span<const std::uint8_t> wave_image, std::uint32_t flags)
     constexpr std::uint32_t supported = SND_MEMORY | SND_NODEFAULT;
     if ((flags & SND_MEMORY) == 0 || (flags & ~supported) != 0 || wave_image.empty())
         return 0;
-    return sound_sink().play(wave_image) ? 1 : 0;
+    return Replaceable<SoundSink>::current().play(wave_image) ? 1 : 0;
 }
 
 }

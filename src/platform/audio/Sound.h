@@ -1,6 +1,8 @@
 #pragma once
 // Playing a complete in-memory RIFF/WAVE image. The real sink plays on ALSA's "default"
-// device; tests put a recording sink in its place.
+// device; tests put a recording sink in its place (Override<SoundSink>).
+#include "platform/system/Replaceable.h"
+
 #include <cstdint>
 #include <span>
 
@@ -13,9 +15,8 @@ public:
     virtual bool play(std::span<const std::uint8_t> wave_image) = 0;
 };
 
-SoundSink& sound_sink();
-// Replaces the sink (nullptr restores the real one); the caller keeps ownership.
-void set_sound_sink(SoundSink* sink);
+template <>
+SoundSink& Replaceable<SoundSink>::real();
 
 inline constexpr std::uint32_t SND_NODEFAULT = 0x0002;
 inline constexpr std::uint32_t SND_MEMORY = 0x0004;

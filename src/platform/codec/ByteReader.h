@@ -1,21 +1,23 @@
 #pragma once
-// Little-endian reads from a metafile's bytes, every one checked against the end: a read
+// Little-endian reads from a picture's bytes, every one checked against the end: a read
 // past the end throws DamagedPicture, which the loader turns into "no picture".
 #include <cstdint>
 #include <cstring>
 #include <span>
 #include <stdexcept>
+#include <string>
 
 namespace platform {
 
+// A picture refused; what() says why, in a few words.
 struct DamagedPicture : std::runtime_error {
-    DamagedPicture() : std::runtime_error("damaged picture") { }
+    explicit DamagedPicture(const std::string& reason = "damaged picture") : std::runtime_error(reason) { }
 };
 
-inline void require(bool condition)
+inline void require(bool condition, const char* reason = "damaged picture")
 {
     if (!condition)
-        throw DamagedPicture();
+        throw DamagedPicture(reason);
 }
 
 class Bytes {
@@ -32,7 +34,7 @@ public:
     // The part from offset on, count bytes long.
     Bytes part(std::size_t offset, std::size_t count) const
     {
-        require(has(offset, count));
+        require(has(offset, count), "too short");
         return Bytes(m_bytes.subspan(offset, count));
     }
     Bytes from(std::size_t offset) const { return part(offset, size() - std::min(offset, size())); }
@@ -49,7 +51,7 @@ public:
 private:
     template <typename T> T read(std::size_t at) const
     {
-        require(has(at, sizeof(T)));
+        require(has(at, sizeof(T)), "too short");
         T value;
         std::memcpy(&value, m_bytes.data() + at, sizeof(T)); // the program runs on little-endian machines
         return value;

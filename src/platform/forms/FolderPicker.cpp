@@ -21,25 +21,18 @@ public:
     }
 };
 
-QtFolderPicker& real_picker()
+}
+
+template <>
+FolderPicker& Replaceable<FolderPicker>::real()
 {
     static QtFolderPicker picker;
     return picker;
 }
 
-FolderPicker*& current()
-{
-    static FolderPicker* picker = &real_picker();
-    return picker;
-}
-
-}
-
 std::optional<std::string> BrowseForFolder(std::intptr_t owner, const std::string& title)
 {
-    return current()->pick(owner, title);
+    return Replaceable<FolderPicker>::current().pick(owner, title);
 }
-
-void set_folder_picker(FolderPicker* picker) { current() = picker ? picker : &real_picker(); }
 
 }

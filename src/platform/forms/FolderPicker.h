@@ -1,6 +1,8 @@
 #pragma once
 // The folder-browse dialog: folders only, starting at the file system's root, owned by a
-// window. Tests put a scripted picker in place of the real one.
+// window. Tests put a scripted picker in place of the real one (Override<FolderPicker>).
+#include "platform/system/Replaceable.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,8 +16,9 @@ public:
     virtual std::optional<std::string> pick(std::intptr_t owner, const std::string& title) = 0;
 };
 
-std::optional<std::string> BrowseForFolder(std::intptr_t owner, const std::string& title);
+template <>
+FolderPicker& Replaceable<FolderPicker>::real();
 
-void set_folder_picker(FolderPicker* picker);
+std::optional<std::string> BrowseForFolder(std::intptr_t owner, const std::string& title);
 
 }

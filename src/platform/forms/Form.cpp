@@ -223,7 +223,7 @@ void Form::Unload()
 
 void Form::surface_close(QCloseEvent& event)
 {
-    event.ignore(); // the window goes away through Unload, never by Qt on its own
+    event.ignore();
     Unload();
 }
 

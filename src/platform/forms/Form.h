@@ -43,14 +43,14 @@ public:
     // Modal: runs the window's own event loop until it is hidden or unloaded.
     void Show(ShowMode mode = ShowMode::Modeless);
     void Hide();
-    // Closes the window as the program asks for it; the window is gone afterwards.
+    // Closes the window as the program asks for it (the life cycle is in Forms.h).
     void Unload();
     std::intptr_t hWnd() const;
 
     // Opens `menu` at the mouse; returns when it has closed and the chosen item has run.
     void PopupMenu(Menu& menu);
 
-    // Kept alive while a handler scope holds it (HandlerScope).
+    // The holds of handler scopes.
     void add_hold() { ++m_holds; }
     void release_hold();
 
@@ -91,8 +91,7 @@ private:
     mutable std::unique_ptr<QMargins> m_frame_margins; // asked of the window manager once
 };
 
-// Ends the program at once: every window is hidden without its own close handling and
-// the main event loop returns 0.
+// Ends the program at once: the main event loop returns 0.
 void End();
 
 }

@@ -1,7 +1,16 @@
 #pragma once
-// The program's windows, each reached by name: window<frmSet>(). The first use creates it,
-// hidden, with its design values (and runs its Form_Load); after it has been closed, a use
-// creates it afresh.
+// The program's windows, each reached by name: window<frmSet>(). The life of a window:
+//
+// - Created by the first use of its name: hidden, with its design values, in its slot before
+//   its Form_Load runs, so that the load handler can use its own window.
+// - Held while a handler uses it: each handler scope (HandlerScope.h) holds the window it runs
+//   for and every window its handler reaches by name, so a reference a handler got stays good.
+// - Closed by Unload (the close button goes through it too, never Qt on its own): hidden at
+//   once and out of its slot, so that the next use of its name creates it afresh; deleted from
+//   the event loop once no scope holds it any more.
+// - Destroyed at the end: End() hides every window without its close handling and deletes
+//   none; destroy_all_forms() deletes every window left, the program's last step and each
+//   test's. No slot is destroyed by exit(), as no window may outlive the window system.
 #include "platform/forms/Form.h"
 #include "platform/forms/HandlerScope.h"
 
@@ -15,7 +24,6 @@ std::vector<std::unique_ptr<Form>*>& form_slots();
 template <class W>
 std::unique_ptr<Form>& form_slot()
 {
-    // Never destroyed by exit(): a window must not outlive the window system's connection.
     static auto& slot = *new std::unique_ptr<Form>;
     static const bool registered = (form_slots().push_back(&slot), true);
     (void)registered;
@@ -27,12 +35,11 @@ W& window()
 {
     std::unique_ptr<Form>& slot = form_slot<W>();
     if (!slot) {
-        // The slot is filled before Form_Load runs, so the load handler can use its window.
         slot = std::make_unique<W>();
         slot->set_slot(&slot);
         slot->load();
     }
-    HandlerScope::hold(*slot); // a reference given to a running handler keeps the window
+    HandlerScope::hold(*slot);
     return static_cast<W&>(*slot);
 }
 
@@ -43,7 +50,6 @@ bool window_exists()
     return form_slot<W>() != nullptr;
 }
 
-// Destroys every window still there: the last step of the program and of each test.
 void destroy_all_forms();
 
 }

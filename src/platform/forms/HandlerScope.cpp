@@ -19,31 +19,33 @@ std::vector<HandlerScope*>& running_scopes()
     return scopes;
 }
 
-void end_now(int status)
-{
-    End();
-    std::cout.flush();
-    std::fflush(nullptr);
-    std::_Exit(status); // at once: no window's close handling, no further handler
-}
-
-ProgramEnd& program_end()
-{
-    static ProgramEnd end = end_now;
-    return end;
-}
+class EndNow : public ProgramEnd {
+public:
+    void end(int status) override
+    {
+        End();
+        std::cout.flush();
+        std::fflush(nullptr);
+        std::_Exit(status); // at once: no window's close handling, no further handler
+    }
+};
 
 int event_loop_level() { return QThread::currentThread()->loopLevel(); }
 
 void report_and_end(const std::string& text)
 {
     MsgBox(text, vbCritical);
-    program_end()(1);
+    Replaceable<ProgramEnd>::current().end(1);
 }
 
 }
 
-void set_program_end(ProgramEnd end) { program_end() = end ? std::move(end) : end_now; }
+template <>
+ProgramEnd& Replaceable<ProgramEnd>::real()
+{
+    static EndNow end_now;
+    return end_now;
+}
 
 HandlerScope::HandlerScope(Form& form) : m_loop_level(event_loop_level())
 {

@@ -1,10 +1,10 @@
 #pragma once
-// Every entry from the window system into the program runs inside a handler scope. The scope
-// keeps its window alive while the handler runs, and so does every window the handler reaches
-// by name: a window closed meanwhile is hidden at once and destroyed after the last scope that
-// holds it has ended. A run-time error that leaves a handler called by the window system (not
-// one raised by the program's own code, which goes back to its caller) shows its text in a
-// critical message box, then ends the program with status 1.
+// Every entry from the window system into the program runs inside a handler scope, which holds
+// windows as their life cycle in Forms.h says. A run-time error that leaves a handler called by
+// the window system (not one raised by the program's own code, which goes back to its caller)
+// shows its text in a critical message box, then ends the program with status 1.
+#include "platform/system/Replaceable.h"
+
 #include <functional>
 #include <vector>
 
@@ -22,7 +22,7 @@ public:
     // Runs `body` in a scope of `form`, with the failure handling above.
     static void run(Form& form, const std::function<void()>& body);
 
-    // Keeps `form` alive until the innermost running scope has ended (no-op outside handlers).
+    // Holds `form` in the innermost running scope (no-op outside handlers).
     static void hold(Form& form);
 
 private:
@@ -32,9 +32,16 @@ private:
     int m_loop_level;
 };
 
-// The end of the program after an error no handler caught. Tests put a recorder in its place;
-// the real one hides every window without its close handling and exits with `status`.
-using ProgramEnd = std::function<void(int status)>;
-void set_program_end(ProgramEnd end);
+// The end of the program after an error no handler caught. Tests put a recorder in its place
+// (Override<ProgramEnd>); the real one hides every window without its close handling and exits
+// with `status`.
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void end(int status) = 0;
+};
+
+template <>
+ProgramEnd& Replaceable<ProgramEnd>::real();
 
 }

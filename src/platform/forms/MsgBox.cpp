@@ -20,25 +20,18 @@ public:
     }
 };
 
-QtMessageBoxes& real_boxes()
+}
+
+template <>
+MessageBoxes& Replaceable<MessageBoxes>::real()
 {
     static QtMessageBoxes boxes;
     return boxes;
 }
 
-MessageBoxes*& current()
-{
-    static MessageBoxes* boxes = &real_boxes();
-    return boxes;
-}
-
-}
-
-void set_message_boxes(MessageBoxes* boxes) { current() = boxes ? boxes : &real_boxes(); }
-
 void MsgBox(const std::string& text, int style, const std::optional<std::string>& caption)
 {
-    current()->show(text, (style & vbCritical) != 0, caption.value_or(program_identity().title));
+    Replaceable<MessageBoxes>::current().show(text, (style & vbCritical) != 0, caption.value_or(program_identity().title));
 }
 
 }

@@ -1,5 +1,8 @@
 #pragma once
-// Message boxes with an OK button only. Tests put a recording box in place of the real one.
+// Message boxes with an OK button only. Tests put a recording box in place of the real one
+// (Override<MessageBoxes>).
+#include "platform/system/Replaceable.h"
+
 #include <optional>
 #include <string>
 
@@ -18,7 +21,7 @@ public:
 // The caption is the program's title unless one is given.
 void MsgBox(const std::string& text, int style = vbOKOnly, const std::optional<std::string>& caption = std::nullopt);
 
-// Replaces the message boxes (nullptr restores the real ones); the caller keeps ownership.
-void set_message_boxes(MessageBoxes* boxes);
+template <>
+MessageBoxes& Replaceable<MessageBoxes>::real();
 
 }

@@ -2,7 +2,9 @@
 // The system's "open" action: the user's default handler for an address (a web page in the
 // browser, a local page or file in its application). No text passes through a shell. It
 // returns once the handler has been started; whether it could open the address is not
-// reported. Tests put a recording opener in place of the real one.
+// reported. Tests put a recording opener in place of the real one (Override<DocumentOpener>).
+#include "platform/system/Replaceable.h"
+
 #include <string>
 
 namespace platform {
@@ -13,10 +15,10 @@ public:
     virtual void open(const std::string& address) = 0;
 };
 
+template <>
+DocumentOpener& Replaceable<DocumentOpener>::real();
+
 // An empty address opens nothing.
 void OpenDocument(const std::string& address);
-
-// Replaces the opener (nullptr restores the real one); the caller keeps ownership.
-void set_document_opener(DocumentOpener* opener);
 
 }

@@ -31,21 +31,14 @@ public:
     }
 };
 
-QtFilePicker& real_picker()
+}
+
+template <>
+FilePicker& Replaceable<FilePicker>::real()
 {
     static QtFilePicker picker;
     return picker;
 }
-
-FilePicker*& current()
-{
-    static FilePicker* picker = &real_picker();
-    return picker;
-}
-
-}
-
-void set_file_picker(FilePicker* picker) { current() = picker ? picker : &real_picker(); }
 
 OpenFileDialog::OpenFileDialog(Form& owner, std::string pattern)
     : m_owner(&owner), m_pattern(std::move(pattern))
@@ -55,7 +48,7 @@ OpenFileDialog::OpenFileDialog(Form& owner, std::string pattern)
 void OpenFileDialog::ShowOpen()
 {
     const HandlerScope keep(*m_owner);
-    m_file_name = current()->pick(m_owner->hWnd(), m_pattern).value_or("");
+    m_file_name = Replaceable<FilePicker>::current().pick(m_owner->hWnd(), m_pattern).value_or("");
 }
 
 }

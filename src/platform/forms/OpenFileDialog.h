@@ -1,7 +1,9 @@
 #pragma once
 // A window's open-file dialog: modal, owned by the window, offering one list of patterns
 // ("*.bmp;*.gif") matched with letter case ignored. Tests put a scripted picker in place of
-// the real dialog.
+// the real dialog (Override<FilePicker>).
+#include "platform/system/Replaceable.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,7 +19,8 @@ public:
     virtual std::optional<std::string> pick(std::intptr_t owner, const std::string& pattern) = 0;
 };
 
-void set_file_picker(FilePicker* picker);
+template <>
+FilePicker& Replaceable<FilePicker>::real();
 
 class OpenFileDialog {
 public:

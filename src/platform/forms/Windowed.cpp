@@ -2,6 +2,7 @@
 
 #include "platform/forms/Container.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/SurfaceWidget.h"
 #include "platform/forms/WindowHandles.h"
 
 #include <QPointer>
@@ -9,9 +10,15 @@
 
 namespace platform {
 
+struct WindowedControl::WindowWatch {
+    explicit WindowWatch(QWidget* window) : widget(window) { }
+    QPointer<QWidget> widget;
+    QObject receiver;
+};
+
 WindowedControl::WindowedControl(Container& container, std::string name, TwipsRect design,
                                  QWidget* window, std::int16_t tab_index)
-    : Control(container, std::move(name), design), m_widget(std::make_unique<QPointer<QWidget>>(window)),
+    : Control(container, std::move(name), design), m_window(std::make_unique<WindowWatch>(window)),
       m_tab_index(tab_index)
 {
     window->setGeometry(pixel_rect());
@@ -22,13 +29,18 @@ WindowedControl::WindowedControl(Container& container, std::string name, TwipsRe
 WindowedControl::~WindowedControl()
 {
     form().remove_windowed(*this);
-    unregister_window(m_widget->data());
-    delete m_widget->data(); // gone already when its window went first
+    unregister_window(m_window->widget);
+    // What is left of the window sends nothing to this control: its signals end with the
+    // receiver, and a container's surface forgets its owner.
+    if (auto* surface = dynamic_cast<SurfaceWidget*>(m_window->widget.data()))
+        surface->set_owner(nullptr);
 }
 
-QWidget& WindowedControl::widget() const { return **m_widget; }
+QWidget& WindowedControl::widget() const { return *m_window->widget; }
 
-std::intptr_t WindowedControl::hWnd() const { return handle_of(m_widget->data()); }
+QObject& WindowedControl::receiver() const { return m_window->receiver; }
+
+std::intptr_t WindowedControl::hWnd() const { return handle_of(m_window->widget); }
 
 void WindowedControl::SetFocus() { widget().setFocus(Qt::OtherFocusReason); }
 

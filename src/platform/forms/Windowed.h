@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class QObject;
 class QWidget;
-template <typename T> class QPointer;
 
 namespace platform {
 
@@ -29,9 +29,15 @@ protected:
     void visibility_changed() override;
     void enabled_changed() override;
 
+    // The receiver of each connection the control makes to its window's signals, so that they
+    // end with the control.
+    QObject& receiver() const;
+
 private:
-    // Owned by the container's surface, or by the control when it goes before its window.
-    std::unique_ptr<QPointer<QWidget>> m_widget;
+    // The window belongs to the container's surface, its Qt parent, and may outlive the control
+    // until that goes; the control only watches it.
+    struct WindowWatch;
+    std::unique_ptr<WindowWatch> m_window;
     std::int16_t m_tab_index;
 };
 

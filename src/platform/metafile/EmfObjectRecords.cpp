@@ -7,9 +7,7 @@ namespace platform::emf {
 
 namespace {
 
-constexpr std::uint32_t StockObject = 0x80000000;
-constexpr std::uint32_t PS_GEOMETRIC = 0x10000;
-constexpr std::uint32_t BS_NULL = 1;
+constexpr std::uint32_t StockObject = 0x80000000; // the rest of the number is the stock object's
 
 GdiPen logical_pen(Bytes record)
 {
@@ -20,8 +18,8 @@ GdiPen logical_pen(Bytes record)
 GdiPen extended_pen(Bytes record)
 {
     const std::uint32_t style = record.u32(28);
-    GdiPen pen { style, style & PS_GEOMETRIC ? double(record.u32(32)) : 0.0, colorref(record.u32(40)) };
-    if (record.u32(36) == BS_NULL)
+    GdiPen pen { style, style & GdiPen::Geometric ? double(record.u32(32)) : 0.0, colorref(record.u32(40)) };
+    if (record.u32(36) == GdiBrush::Null)
         pen.style = GdiPen::Null;
     return pen;
 }
@@ -57,24 +55,25 @@ GdiFont logical_font(Bytes record)
 
 }
 
-bool play_object_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record)
+bool play_object_record(MetafileCanvas& canvas, EmfRecord type, Bytes record)
 {
+    using enum EmfRecord;
     switch (type) {
-    case 37:
+    case SelectObject:
         if (const std::uint32_t id = record.u32(8); id & StockObject)
             canvas.select_stock_object(id & ~StockObject);
         else
             canvas.select_object(id);
         break;
-    case 38: canvas.create_object(record.u32(8), logical_pen(record)); break;
-    case 39:
+    case CreatePen: canvas.create_object(record.u32(8), logical_pen(record)); break;
+    case CreateBrushIndirect:
         canvas.create_object(record.u32(8), GdiBrush { record.u32(12), colorref(record.u32(16)), record.u32(20) });
         break;
-    case 40: canvas.delete_object(record.u32(8)); break;
-    case 82: canvas.create_object(record.u32(8), logical_font(record)); break;
-    case 95: canvas.create_object(record.u32(8), extended_pen(record)); break;
-    case 93: case 94: canvas.create_object(record.u32(8), pattern_brush(record)); break;
-    case 49: case 99: case 122:
+    case DeleteObject: canvas.delete_object(record.u32(8)); break;
+    case ExtCreateFontIndirectW: canvas.create_object(record.u32(8), logical_font(record)); break;
+    case ExtCreatePen: canvas.create_object(record.u32(8), extended_pen(record)); break;
+    case CreateMonoBrush: case CreateDibPatternBrushPt: canvas.create_object(record.u32(8), pattern_brush(record)); break;
+    case CreatePalette: case CreateColorSpace: case CreateColorSpaceW:
         canvas.create_object(record.u32(8), std::monostate {}); // palettes, colour spaces
         break;
     default: return false;

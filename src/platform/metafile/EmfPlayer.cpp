@@ -3,6 +3,7 @@
 
 #include "platform/metafile/EmfRecords.h"
 #include "platform/metafile/MetafileCanvas.h"
+#include "platform/metafile/MetafileRecords.h"
 
 #include <QPainter>
 #include <cmath>
@@ -11,7 +12,6 @@ namespace platform {
 
 namespace {
 
-constexpr std::uint32_t EMR_HEADER = 1, EMR_EOF = 14;
 constexpr std::uint32_t EmfSignature = 0x464D4520; // " EMF"
 
 QRect read_rect(Bytes bytes, std::size_t at)
@@ -32,7 +32,7 @@ std::optional<QSizeF> micrometres(Bytes file, std::uint32_t header_size)
     return QSizeF(width / 1000.0, height / 1000.0);
 }
 
-void play_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record)
+void play_record(MetafileCanvas& canvas, EmfRecord type, Bytes record)
 {
     emf::play_state_record(canvas, type, record) || emf::play_object_record(canvas, type, record)
         || emf::play_shape_record(canvas, type, record) || emf::play_text_record(canvas, type, record)
@@ -43,32 +43,32 @@ void play_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record)
 
 bool is_emf(Bytes file)
 {
-    return file.has(0, 44) && file.u32(0) == EMR_HEADER && file.u32(40) == EmfSignature;
+    return file.has(0, 44) && static_cast<EmfRecord>(file.u32(0)) == EmfRecord::Header && file.u32(40) == EmfSignature;
 }
 
 EmfHeader read_emf_header(Bytes file)
 {
-    require(is_emf(file));
+    require(is_emf(file), "not an enhanced metafile");
     const std::uint32_t header_size = file.u32(4);
-    require(header_size >= 88 && file.has(0, header_size));
+    require(header_size >= 88, "header shorter than 88 bytes");
+    require(file.has(0, header_size), "header runs past the end of the file");
     EmfHeader header;
     header.frame = read_rect(file, 24);
     header.device_pixels = QSize(file.i32(72), file.i32(76));
     header.device_mm = micrometres(file, header_size).value_or(QSizeF(file.i32(80), file.i32(84)));
     header.handles = file.u16(56);
-    require(header.frame.right() > header.frame.left() && header.frame.bottom() > header.frame.top());
-    require(header.device_pixels.width() > 0 && header.device_pixels.height() > 0);
-    require(header.device_mm.width() > 0 && header.device_mm.height() > 0);
+    require(header.frame.right() > header.frame.left() && header.frame.bottom() > header.frame.top(),
+            "frame empty or upside down");
+    require(header.device_pixels.width() > 0 && header.device_pixels.height() > 0, "reference device of no pixels");
+    require(header.device_mm.width() > 0 && header.device_mm.height() > 0, "reference device of no size");
     return header;
 }
 
 QSize emf_natural_size(const EmfHeader& header)
 {
     auto pixels = [](std::int64_t hundredths) { return std::llround(hundredths * 96.0 / 2540.0); };
-    const auto width = pixels(std::int64_t { header.frame.right() } - header.frame.left());
-    const auto height = pixels(std::int64_t { header.frame.bottom() } - header.frame.top());
-    require(width >= 1 && height >= 1 && width <= MaxMetafileSide && height <= MaxMetafileSide);
-    return QSize(static_cast<int>(width), static_cast<int>(height));
+    return QSize(checked_metafile_side(pixels(std::int64_t { header.frame.right() } - header.frame.left())),
+                 checked_metafile_side(pixels(std::int64_t { header.frame.bottom() } - header.frame.top())));
 }
 
 void play_emf(Bytes file, QPainter& painter, const QTransform& picture_to_painter)
@@ -87,14 +87,17 @@ void play_emf(Bytes file, QPainter& painter, const QTransform& picture_to_painte
                           QPointF(1 / mm_per_pixel.x(), 1 / mm_per_pixel.y()), header.handles);
     std::size_t at = 0;
     for (std::size_t count = 0; at + 8 <= file.size(); ++count) {
-        require(count < MaxMetafileRecords);
-        const std::uint32_t type = file.u32(at), size_bytes = file.u32(at + 4);
-        require(size_bytes >= 8 && size_bytes % 4 == 0);
+        require(count < MaxMetafileRecords, "too many records");
+        const auto type = static_cast<EmfRecord>(file.u32(at));
+        const std::uint32_t size_bytes = file.u32(at + 4);
+        require(size_bytes >= 8, "record shorter than its header");
+        require(size_bytes % 4 == 0, "record size not a whole number of 32-bit words");
+        require(file.has(at, size_bytes), "record runs past the end of the file");
         const Bytes record = file.part(at, size_bytes);
-        if (type == EMR_EOF)
+        if (type == EmfRecord::Eof)
             return;
-        if (type != EMR_HEADER)
-            play_record(canvas, type, record);
+        if (type != EmfRecord::Header)
+            within_record(type, [&] { play_record(canvas, type, record); });
         at += size_bytes;
     }
 }

@@ -11,7 +11,7 @@ namespace {
 QPolygonF points_at(Bytes record, std::size_t at, std::size_t count, bool small)
 {
     const std::size_t size = small ? 4 : 8;
-    require(record.has(at, count * size));
+    require(record.has(at, count * size), "points past its end");
     QPolygonF points;
     points.reserve(static_cast<qsizetype>(count));
     for (std::size_t i = 0; i < count; ++i) {
@@ -21,47 +21,41 @@ QPolygonF points_at(Bytes record, std::size_t at, std::size_t count, bool small)
     return points;
 }
 
+// The records of 16-bit points mirror those of 32-bit ones.
+bool has_small_points(EmfRecord type)
+{
+    using enum EmfRecord;
+    return type == PolyBezier16 || type == Polygon16 || type == Polyline16 || type == PolyBezierTo16
+        || type == PolylineTo16 || type == PolyPolyline16 || type == PolyPolygon16;
+}
+
 // bounds, count, points
-QPolygonF poly_points(Bytes record, bool small) { return points_at(record, 28, record.u32(24), small); }
+QPolygonF poly_points(Bytes record, EmfRecord type)
+{
+    return points_at(record, 28, record.u32(24), has_small_points(type));
+}
 
 // bounds, number of polygons, number of points, the counts, the points
-std::vector<QPolygonF> poly_poly_points(Bytes record, bool small)
+std::vector<QPolygonF> poly_poly_points(Bytes record, EmfRecord type)
 {
     const std::uint32_t polygons = record.u32(24), total = record.u32(28);
-    require(record.has(32, std::size_t { polygons } * 4));
+    require(record.has(32, std::size_t { polygons } * 4), "polygon counts past its end");
     std::size_t at = 32 + std::size_t { polygons } * 4;
-    const QPolygonF all = points_at(record, at, total, small);
+    const QPolygonF all = points_at(record, at, total, has_small_points(type));
     std::vector<QPolygonF> result;
     qsizetype first = 0;
     for (std::uint32_t i = 0; i < polygons; ++i) {
         const std::uint32_t count = record.u32(32 + i * 4);
-        require(count <= all.size() - first);
+        require(count <= all.size() - first, "polygons of more points than it holds");
         result.push_back(all.mid(first, count));
         first += count;
     }
     return result;
 }
 
-void poly_record(MetafileCanvas& canvas, std::uint32_t kind, Bytes record, bool small)
+void poly_polyline(MetafileCanvas& canvas, const std::vector<QPolygonF>& lines)
 {
-    const QPolygonF points = poly_points(record, small);
-    switch (kind) {
-    case 2: canvas.poly_bezier(points, false); break;
-    case 3: canvas.polygons({ points }); break;
-    case 4: canvas.polyline(points, false); break;
-    case 5: canvas.poly_bezier(points, true); break;
-    case 6: canvas.polyline(points, true); break;
-    }
-}
-
-void poly_poly_record(MetafileCanvas& canvas, bool polygon, Bytes record, bool small)
-{
-    const std::vector<QPolygonF> polygons = poly_poly_points(record, small);
-    if (polygon) {
-        canvas.polygons(polygons);
-        return;
-    }
-    for (const QPolygonF& line : polygons)
+    for (const QPolygonF& line : lines)
         canvas.polyline(line, false);
 }
 
@@ -72,21 +66,25 @@ void arc_record(MetafileCanvas& canvas, MetafileCanvas::ArcKind kind, Bytes reco
 
 }
 
-bool play_shape_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record)
+bool play_shape_record(MetafileCanvas& canvas, EmfRecord type, Bytes record)
 {
-    using Arc = MetafileCanvas::ArcKind;
+    using ArcKind = MetafileCanvas::ArcKind;
+    using enum EmfRecord;
     switch (type) {
-    case 2: case 3: case 4: case 5: case 6: poly_record(canvas, type, record, false); break;
-    case 85: case 86: case 87: case 88: case 89: poly_record(canvas, type - 83, record, true); break;
-    case 7: case 8: poly_poly_record(canvas, type == 8, record, false); break;
-    case 90: case 91: poly_poly_record(canvas, type == 91, record, true); break;
-    case 42: canvas.ellipse(rect_at(record, 8)); break;
-    case 43: canvas.rectangle(rect_at(record, 8)); break;
-    case 44: canvas.round_rect(rect_at(record, 8), QSizeF(record.i32(24), record.i32(28))); break;
-    case 45: case 55: arc_record(canvas, Arc::Arc, record); break;
-    case 46: arc_record(canvas, Arc::Chord, record); break;
-    case 47: arc_record(canvas, Arc::Pie, record); break;
-    case 54: canvas.line_to(point_at(record, 8)); break;
+    case PolyBezier: case PolyBezier16: canvas.poly_bezier(poly_points(record, type), false); break;
+    case Polygon: case Polygon16: canvas.polygons({ poly_points(record, type) }); break;
+    case Polyline: case Polyline16: canvas.polyline(poly_points(record, type), false); break;
+    case PolyBezierTo: case PolyBezierTo16: canvas.poly_bezier(poly_points(record, type), true); break;
+    case PolylineTo: case PolylineTo16: canvas.polyline(poly_points(record, type), true); break;
+    case PolyPolyline: case PolyPolyline16: poly_polyline(canvas, poly_poly_points(record, type)); break;
+    case PolyPolygon: case PolyPolygon16: canvas.polygons(poly_poly_points(record, type)); break;
+    case Ellipse: canvas.ellipse(rect_at(record, 8)); break;
+    case Rectangle: canvas.rectangle(rect_at(record, 8)); break;
+    case RoundRect: canvas.round_rect(rect_at(record, 8), QSizeF(record.i32(24), record.i32(28))); break;
+    case Arc: case ArcTo: arc_record(canvas, ArcKind::Arc, record); break;
+    case Chord: arc_record(canvas, ArcKind::Chord, record); break;
+    case Pie: arc_record(canvas, ArcKind::Pie, record); break;
+    case LineTo: canvas.line_to(point_at(record, 8)); break;
     default: return false;
     }
     return true;

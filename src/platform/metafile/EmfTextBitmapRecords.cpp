@@ -8,14 +8,11 @@ namespace platform::emf {
 
 namespace {
 
-constexpr std::uint32_t EMR_EXTTEXTOUTW = 84;
-constexpr std::uint32_t ETO_PDY = 0x2000;
-
 std::vector<double> unit_advances(Bytes record, std::uint32_t offset, std::size_t count, std::uint32_t options)
 {
     if (offset == 0)
         return {};
-    const std::size_t step = options & ETO_PDY ? 2 : 1;
+    const std::size_t step = options & TextRun::AdvancesInPairs ? 2 : 1;
     if (!record.has(offset, count * step * 4))
         return {};
     std::vector<double> advances;
@@ -26,12 +23,13 @@ std::vector<double> unit_advances(Bytes record, std::uint32_t offset, std::size_
 
 // bounds, graphics mode, scales, then the text: reference, count, string offset, options,
 // rectangle, advances offset.
-void text_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record)
+void text_record(MetafileCanvas& canvas, EmfRecord type, Bytes record)
 {
     const std::uint32_t count = record.u32(44), offset = record.u32(48), options = record.u32(52);
-    const bool wide = type == EMR_EXTTEXTOUTW;
+    const bool wide = type == EmfRecord::ExtTextOutW;
     const Bytes string = record.part(offset, std::size_t { count } * (wide ? 2 : 1));
-    const DecodedText decoded = wide ? decode_wide_text(string, count) : decode_ansi_text(string, canvas.dc().font.charset);
+    const DecodedText decoded = wide ? decode_wide_text(string, count)
+                                     : decode_ansi_text_or_marks(string, canvas.dc().font.charset);
     TextRun run;
     run.reference = point_at(record, 36);
     run.characters = decoded.characters;
@@ -75,20 +73,20 @@ void blt(MetafileCanvas& canvas, Bytes record, bool stretch)
 
 }
 
-bool play_text_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record)
+bool play_text_record(MetafileCanvas& canvas, EmfRecord type, Bytes record)
 {
-    if (type != 83 && type != EMR_EXTTEXTOUTW)
+    if (type != EmfRecord::ExtTextOutA && type != EmfRecord::ExtTextOutW)
         return false;
     text_record(canvas, type, record);
     return true;
 }
 
-bool play_bitmap_record(MetafileCanvas& canvas, std::uint32_t type, Bytes record)
+bool play_bitmap_record(MetafileCanvas& canvas, EmfRecord type, Bytes record)
 {
     switch (type) {
-    case 76: blt(canvas, record, false); break;
-    case 77: blt(canvas, record, true); break;
-    case 81: stretch_dib_bits(canvas, record); break;
+    case EmfRecord::BitBlt: blt(canvas, record, false); break;
+    case EmfRecord::StretchBlt: blt(canvas, record, true); break;
+    case EmfRecord::StretchDiBits: stretch_dib_bits(canvas, record); break;
     default: return false;
     }
     return true;

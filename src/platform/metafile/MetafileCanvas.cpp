@@ -11,6 +11,12 @@ namespace {
 
 constexpr std::size_t MaxSavedStates = 4096;
 constexpr int MaxClipElements = 4096; // a clip more complex than this is a damaged file
+
+enum class StockObject : std::uint32_t {
+    WhiteBrush = 0, LightGreyBrush, GreyBrush, DarkGreyBrush, BlackBrush, NullBrush, WhitePen, BlackPen, NullPen,
+    OemFixedFont = 10, AnsiFixedFont, AnsiVariableFont, SystemFont, DeviceDefaultFont, DefaultPalette,
+    SystemFixedFont, DefaultGuiFont,
+};
 constexpr double MaxPenPixels = 16384;
 
 // Millimetres a logical unit of a fixed mapping mode, with the sign of its y axis.
@@ -57,18 +63,21 @@ Qt::BrushStyle hatch_style(std::uint32_t hatch)
 std::optional<GdiObject> stock_object(std::uint32_t id)
 {
     auto brush = [](QColor color) { return GdiObject(GdiBrush { GdiBrush::Solid, color, 0 }); };
-    switch (id) {
-    case 0: return brush(Qt::white);
-    case 1: return brush(QColor(192, 192, 192));
-    case 2: return brush(QColor(128, 128, 128));
-    case 3: return brush(QColor(64, 64, 64));
-    case 4: return brush(Qt::black);
-    case 5: return GdiObject(GdiBrush { GdiBrush::Null, Qt::white, 0 });
-    case 6: return GdiObject(GdiPen { GdiPen::Solid, 0, Qt::white });
-    case 7: return GdiObject(GdiPen { GdiPen::Solid, 0, Qt::black });
-    case 8: return GdiObject(GdiPen { GdiPen::Null, 0, Qt::black });
-    case 10: case 11: case 12: case 13: case 14: case 16: case 17: return GdiObject(GdiFont {});
-    default: return std::nullopt;
+    using enum StockObject;
+    switch (static_cast<StockObject>(id)) {
+    case WhiteBrush: return brush(Qt::white);
+    case LightGreyBrush: return brush(QColor(192, 192, 192));
+    case GreyBrush: return brush(QColor(128, 128, 128));
+    case DarkGreyBrush: return brush(QColor(64, 64, 64));
+    case BlackBrush: return brush(Qt::black);
+    case NullBrush: return GdiObject(GdiBrush { GdiBrush::Null, Qt::white, 0 });
+    case WhitePen: return GdiObject(GdiPen { GdiPen::Solid, 0, Qt::white });
+    case BlackPen: return GdiObject(GdiPen { GdiPen::Solid, 0, Qt::black });
+    case NullPen: return GdiObject(GdiPen { GdiPen::Null, 0, Qt::black });
+    case OemFixedFont: case AnsiFixedFont: case AnsiVariableFont: case SystemFont: case DeviceDefaultFont:
+    case SystemFixedFont: case DefaultGuiFont:
+        return GdiObject(GdiFont {});
+    default: return std::nullopt; // the palette, which is not drawn, and numbers of no stock object
     }
 }
 
@@ -113,13 +122,13 @@ std::size_t MetafileCanvas::first_free_slot() const
             break;
         ++slot;
     }
-    require(slot < m_object_slots); // more objects than the header declared
+    require(slot < m_object_slots, "object table too small");
     return slot;
 }
 
 void MetafileCanvas::create_object(std::size_t slot, GdiObject object)
 {
-    require(slot < m_object_slots);
+    require(slot < m_object_slots, "object number past the object table");
     m_objects[slot] = std::move(object);
 }
 
@@ -176,7 +185,7 @@ void MetafileCanvas::draw_path(bool fill, bool stroke)
     draw(path, fill, stroke);
 }
 
-void MetafileCanvas::select_clip_path(int mode)
+void MetafileCanvas::select_clip_path(RegionMode mode)
 {
     m_path_open = false;
     combine_clip(logical_to_picture().map(std::exchange(m_path, QPainterPath())), mode);
@@ -315,16 +324,17 @@ void MetafileCanvas::arc(const QRectF& box, QPointF start, QPointF end, ArcKind 
 QPen MetafileCanvas::picture_pen() const
 {
     const GdiPen& pen = m_dc.pen;
-    const std::uint32_t line = pen.style & 0x0F;
+    const std::uint32_t line = pen.style & GdiPen::Line;
     if (line == GdiPen::Null)
         return Qt::NoPen;
     const double width = std::clamp(picture_length(logical_to_picture(), pen.width), 1.0, MaxPenPixels);
     static constexpr Qt::PenStyle styles[] = { Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
                                                Qt::DashDotDotLine };
     QPen qpen(pen.color, width, line < std::size(styles) ? styles[line] : Qt::SolidLine);
-    const std::uint32_t cap = pen.style & 0xF00, join = pen.style & 0xF000;
-    qpen.setCapStyle(cap == 0x100 ? Qt::SquareCap : cap == 0x200 ? Qt::FlatCap : Qt::RoundCap);
-    qpen.setJoinStyle(join == 0x1000 ? Qt::BevelJoin : join == 0x2000 ? Qt::MiterJoin : Qt::RoundJoin);
+    const std::uint32_t ends = pen.style & GdiPen::Ends, joins = pen.style & GdiPen::Joins;
+    qpen.setCapStyle(ends == GdiPen::SquareEnds ? Qt::SquareCap : ends == GdiPen::FlatEnds ? Qt::FlatCap : Qt::RoundCap);
+    qpen.setJoinStyle(joins == GdiPen::BevelJoins ? Qt::BevelJoin
+                      : joins == GdiPen::MiterJoins ? Qt::MiterJoin : Qt::RoundJoin);
     return qpen;
 }
 
@@ -363,20 +373,20 @@ void MetafileCanvas::apply_clip()
         m_painter.setClipping(false);
 }
 
-void MetafileCanvas::combine_clip(const QPainterPath& area, int mode)
+void MetafileCanvas::combine_clip(const QPainterPath& area, RegionMode mode)
 {
     QPainterPath whole;
     whole.addRect(QRectF(m_painter.viewport()));
     const QPainterPath current = m_dc.clip.value_or(whole);
     switch (mode) {
-    case 1: m_dc.clip = current.intersected(area); break;
-    case 2: m_dc.clip = current.united(area); break;
-    case 3: m_dc.clip = current.subtracted(area).united(area.subtracted(current)); break;
-    case 4: m_dc.clip = current.subtracted(area); break;
-    case 5: m_dc.clip = area; break;
+    case RegionMode::And: m_dc.clip = current.intersected(area); break;
+    case RegionMode::Or: m_dc.clip = current.united(area); break;
+    case RegionMode::Xor: m_dc.clip = current.subtracted(area).united(area.subtracted(current)); break;
+    case RegionMode::Diff: m_dc.clip = current.subtracted(area); break;
+    case RegionMode::Copy: m_dc.clip = area; break;
     default: return;
     }
-    require(m_dc.clip->elementCount() <= MaxClipElements);
+    require(m_dc.clip->elementCount() <= MaxClipElements, "clip too complex");
     apply_clip();
 }
 
@@ -384,19 +394,19 @@ void MetafileCanvas::intersect_clip(const QRectF& logical)
 {
     QPainterPath area;
     area.addRect(logical.normalized());
-    combine_clip(logical_to_picture().map(area), 1);
+    combine_clip(logical_to_picture().map(area), RegionMode::And);
 }
 
 void MetafileCanvas::exclude_clip(const QRectF& logical)
 {
     QPainterPath area;
     area.addRect(logical.normalized());
-    combine_clip(logical_to_picture().map(area), 4);
+    combine_clip(logical_to_picture().map(area), RegionMode::Diff);
 }
 
-void MetafileCanvas::device_clip(const std::vector<QRectF>& rects, int mode)
+void MetafileCanvas::device_clip(const std::vector<QRectF>& rects, RegionMode mode)
 {
-    if (rects.empty() && mode == 5) {
+    if (rects.empty() && mode == RegionMode::Copy) {
         m_dc.clip.reset();
         apply_clip();
         return;

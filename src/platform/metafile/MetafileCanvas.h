@@ -47,7 +47,7 @@ public:
     void fill_path() { draw_path(true, false); }
     void stroke_path() { draw_path(false, true); }
     void stroke_and_fill_path() { draw_path(true, true); }
-    void select_clip_path(int mode);
+    void select_clip_path(RegionMode mode);
 
     void move_to(QPointF point);
     void line_to(QPointF point);
@@ -71,9 +71,8 @@ public:
 
     void intersect_clip(const QRectF& logical);
     void exclude_clip(const QRectF& logical);
-    // Rectangles in the reference device's pixels, combined by a region mode (1 AND,
-    // 2 OR, 3 XOR, 4 DIFF, 5 COPY); no rectangles with COPY removes the clip.
-    void device_clip(const std::vector<QRectF>& rects, int mode);
+    // Rectangles in the reference device's pixels; no rectangles with Copy removes the clip.
+    void device_clip(const std::vector<QRectF>& rects, RegionMode mode);
 
 private:
     void select(const GdiObject& object);
@@ -83,7 +82,7 @@ private:
     void draw(const QPainterPath& logical, bool fill, bool stroke);
     void apply_clip();
     void draw_text_at(const TextRun& run, const QFont& font, QPointF origin, double angle, double hscale);
-    void combine_clip(const QPainterPath& picture_path, int mode);
+    void combine_clip(const QPainterPath& picture_path, RegionMode mode);
     QPen picture_pen() const;
     QBrush picture_brush() const;
 

@@ -16,7 +16,6 @@ namespace platform {
 namespace {
 
 constexpr std::uint32_t TA_UPDATECP = 1, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24;
-constexpr std::uint32_t ETO_OPAQUE = 2, ETO_CLIPPED = 4;
 constexpr double MaxFontPixels = 4096;
 constexpr double DefaultFontPixels = 16; // the system font a record gets with height 0
 
@@ -60,13 +59,13 @@ void MetafileCanvas::text(const TextRun& run)
     const bool use_position = m_dc.text_align & TA_UPDATECP;
     const QPointF origin = transform.map(use_position ? m_dc.position : run.reference);
 
-    if (run.rect && (run.options & ETO_OPAQUE)) {
+    if (run.rect && (run.options & TextRun::Opaque)) {
         m_painter.setClipping(false);
         m_painter.fillRect(transform.mapRect(run.rect->normalized()), m_dc.back_color);
         apply_clip();
     }
     m_painter.save();
-    if (run.rect && (run.options & ETO_CLIPPED))
+    if (run.rect && (run.options & TextRun::Clipped))
         m_painter.setClipRect(transform.mapRect(run.rect->normalized()), Qt::IntersectClip);
     draw_text_at(run, font, origin, angle, hscale);
     m_painter.restore();
@@ -89,7 +88,7 @@ void MetafileCanvas::draw_text_at(const TextRun& run, const QFont& font, QPointF
 
     m_painter.translate(origin);
     m_painter.rotate(angle);
-    if (m_dc.opaque_back && !(run.options & ETO_OPAQUE))
+    if (m_dc.opaque_back && !(run.options & TextRun::Opaque))
         m_painter.fillRect(QRectF(x, y - metrics.ascent(), width, metrics.height()), m_dc.back_color);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setRenderHint(QPainter::Antialiasing, true);

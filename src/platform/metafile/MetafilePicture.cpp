@@ -62,7 +62,7 @@ bool is_metafile(const QByteArray& bytes)
     return is_emf(file) || is_wmf(file);
 }
 
-std::shared_ptr<const PictureSource> decode_metafile(const QByteArray& bytes)
+std::shared_ptr<const PictureSource> decode_metafile(const QByteArray& bytes, std::string* refusal)
 {
     try {
         auto source = std::make_shared<MetafileSource>(bytes, natural_size(bytes_of(bytes)));
@@ -70,7 +70,9 @@ std::shared_ptr<const PictureSource> decode_metafile(const QByteArray& bytes)
         QPainter painter(&check);
         source->play(painter, QTransform());
         return source;
-    } catch (const DamagedPicture&) {
+    } catch (const DamagedPicture& damage) {
+        if (refusal)
+            *refusal = damage.what();
         return nullptr;
     }
 }

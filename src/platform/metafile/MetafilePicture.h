@@ -6,11 +6,13 @@
 #include <QByteArray>
 
 #include <memory>
+#include <string>
 
 namespace platform {
 
 bool is_metafile(const QByteArray& bytes);
-// The metafile played once to check it: nothing for a damaged one.
-std::shared_ptr<const PictureSource> decode_metafile(const QByteArray& bytes);
+// The metafile played once to check it: nothing for a damaged one, and then `refusal`, when
+// given, says why.
+std::shared_ptr<const PictureSource> decode_metafile(const QByteArray& bytes, std::string* refusal = nullptr);
 
 }

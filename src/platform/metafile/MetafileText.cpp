@@ -1,72 +1,82 @@
 #include "platform/metafile/MetafileText.h"
 
-#include <iconv.h>
-
-#include <array>
-#include <memory>
+#include "platform/text/Iconv.h"
 
 namespace platform {
 
 namespace {
 
-const char* code_page(int charset)
+// A font's character set, and the code page its text is written in.
+enum class CharSet : int {
+    ShiftJis = 128,
+    Hangul = 129,
+    Gb2312 = 134,
+    ChineseBig5 = 136,
+    Greek = 161,
+    Turkish = 162,
+    Hebrew = 177,
+    Arabic = 178,
+    Baltic = 186,
+    Russian = 204,
+    Thai = 222,
+    EastEurope = 238,
+};
+
+struct CodePage {
+    CharSet charset;
+    const char* name;
+    bool double_byte;
+};
+
+constexpr CodePage CodePages[] {
+    { CharSet::ShiftJis, "CP932", true },     { CharSet::Hangul, "CP949", true },
+    { CharSet::Gb2312, "GBK", true },         { CharSet::ChineseBig5, "BIG5", true },
+    { CharSet::Greek, "CP1253", false },      { CharSet::Turkish, "CP1254", false },
+    { CharSet::Hebrew, "CP1255", false },     { CharSet::Arabic, "CP1256", false },
+    { CharSet::Baltic, "CP1257", false },     { CharSet::Russian, "CP1251", false },
+    { CharSet::Thai, "CP874", false },        { CharSet::EastEurope, "CP1250", false },
+};
+
+// Any other character set is taken as Western (ANSI).
+constexpr CodePage Western { CharSet {}, "CP1252", false };
+
+const CodePage& code_page(int charset)
 {
-    switch (charset) {
-    case 128: return "CP932";
-    case 129: return "CP949";
-    case 134: return "GBK";
-    case 136: return "BIG5";
-    case 161: return "CP1253";
-    case 162: return "CP1254";
-    case 177: return "CP1255";
-    case 178: return "CP1256";
-    case 186: return "CP1257";
-    case 204: return "CP1251";
-    case 222: return "CP874";
-    case 238: return "CP1250";
-    default: return "CP1252";
+    for (const CodePage& page : CodePages) {
+        if (page.charset == CharSet { charset })
+            return page;
     }
+    return Western;
 }
 
 bool is_lead_byte(int charset, std::uint8_t byte)
 {
-    switch (charset) {
-    case 128: return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    case 129: case 134: case 136: return byte >= 0x81 && byte <= 0xFE;
-    default: return false;
-    }
+    if (CharSet { charset } == CharSet::ShiftJis)
+        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    return code_page(charset).double_byte && byte >= 0x81 && byte <= 0xFE;
 }
 
-struct CloseConverter {
-    void operator()(void* converter) const { iconv_close(static_cast<iconv_t>(converter)); }
-};
-
-QString convert_character(iconv_t converter, const std::uint8_t* bytes, std::size_t count)
+QString convert_character(Iconv& converter, const std::uint8_t* bytes, std::size_t count)
 {
-    std::array<char, 4> in {};
-    std::copy_n(bytes, count, in.begin());
-    std::array<char16_t, 4> out {};
-    char* in_at = in.data();
-    auto* out_at = reinterpret_cast<char*>(out.data());
-    std::size_t in_left = count, out_left = sizeof(out);
-    iconv(converter, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(converter, &in_at, &in_left, &out_at, &out_left) == static_cast<std::size_t>(-1) || in_left != 0)
+    const Converted utf16 = converter.convert({ reinterpret_cast<const char*>(bytes), count });
+    if (!utf16.whole())
         return QStringLiteral("?");
-    return QString::fromUtf16(out.data(), static_cast<qsizetype>((sizeof(out) - out_left) / 2));
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(utf16.text.data()),
+                              static_cast<qsizetype>(utf16.text.size() / 2));
 }
 
 }
 
 DecodedText decode_ansi_text(Bytes bytes, int charset)
 {
-    const iconv_t opened = iconv_open("UTF-16LE", code_page(charset));
-    if (opened == reinterpret_cast<iconv_t>(-1))
-        throw DamagedPicture(); // the C library lacks the code page: nothing sensible to draw
-    const std::unique_ptr<void, CloseConverter> converter(opened);
+    const char* table = code_page(charset).name;
+    Iconv converter("UTF-16LE", table);
+    if (!converter.available())
+        throw MissingConverter(table);
     DecodedText text;
     for (std::size_t at = 0; at < bytes.size();) {
         const std::size_t count = is_lead_byte(charset, bytes.u8(at)) && bytes.has(at, 2) ? 2 : 1;
-        text.characters.push_back(convert_character(opened, bytes.data() + at, count));
+        text.characters.push_back(convert_character(converter, bytes.data() + at, count));
         text.units.push_back(count);
         at += count;
     }

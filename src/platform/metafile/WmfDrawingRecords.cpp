@@ -10,11 +10,9 @@ namespace platform::wmf {
 
 namespace {
 
-constexpr std::uint16_t ETO_OPAQUE = 2, ETO_CLIPPED = 4;
-
 QPolygonF points_from(Bytes record, std::size_t n, std::size_t count)
 {
-    require(record.has(6 + n * 2, count * 4));
+    require(record.has(6 + n * 2, count * 4), "points past its end");
     QPolygonF points;
     for (std::size_t i = 0; i < count; ++i)
         points << QPointF(param(record, n + i * 2), param(record, n + i * 2 + 1));
@@ -41,7 +39,7 @@ void arc(MetafileCanvas& canvas, MetafileCanvas::ArcKind kind, Bytes record)
 
 TextRun text_run(Bytes string, int charset, const std::vector<double>& unit_advances)
 {
-    const DecodedText decoded = decode_ansi_text(string, charset);
+    const DecodedText decoded = decode_ansi_text_or_marks(string, charset);
     TextRun run;
     run.characters = decoded.characters;
     run.advances = character_advances(decoded, unit_advances);
@@ -64,7 +62,7 @@ void ext_text_out(MetafileCanvas& canvas, Bytes record)
 {
     const auto count = static_cast<std::uint16_t>(param(record, 2));
     const auto options = static_cast<std::uint16_t>(param(record, 3));
-    const bool has_rect = options & (ETO_OPAQUE | ETO_CLIPPED);
+    const bool has_rect = options & (TextRun::Opaque | TextRun::Clipped);
     const std::size_t string_at = 6 + 8 + (has_rect ? 8 : 0);
     const Bytes string = record.part(string_at, count);
     const std::size_t advances_at = string_at + (count + 1) / 2 * 2;
@@ -118,42 +116,43 @@ void bit_blt(MetafileCanvas& canvas, Bytes record)
 
 }
 
-bool play_shape_record(MetafileCanvas& canvas, std::uint16_t function, Bytes record)
+bool play_shape_record(MetafileCanvas& canvas, WmfFunction function, Bytes record)
 {
-    using Arc = MetafileCanvas::ArcKind;
+    using ArcKind = MetafileCanvas::ArcKind;
+    using enum WmfFunction;
     switch (function) {
-    case 0x0213: canvas.line_to(point_param(record, 0)); break;
-    case 0x041B: canvas.rectangle(rect_param(record, 0)); break;
-    case 0x0418: canvas.ellipse(rect_param(record, 0)); break;
-    case 0x061C: canvas.round_rect(rect_param(record, 2), QSizeF(param(record, 1), param(record, 0))); break;
-    case 0x0817: arc(canvas, Arc::Arc, record); break;
-    case 0x0830: arc(canvas, Arc::Chord, record); break;
-    case 0x081A: arc(canvas, Arc::Pie, record); break;
-    case 0x0325: canvas.polyline(points_from(record, 1, static_cast<std::uint16_t>(param(record, 0))), false); break;
-    case 0x0324: canvas.polygons({ points_from(record, 1, static_cast<std::uint16_t>(param(record, 0))) }); break;
-    case 0x0538: canvas.polygons(poly_polygon(record)); break;
+    case LineTo: canvas.line_to(point_param(record, 0)); break;
+    case Rectangle: canvas.rectangle(rect_param(record, 0)); break;
+    case Ellipse: canvas.ellipse(rect_param(record, 0)); break;
+    case RoundRect: canvas.round_rect(rect_param(record, 2), QSizeF(param(record, 1), param(record, 0))); break;
+    case Arc: arc(canvas, ArcKind::Arc, record); break;
+    case Chord: arc(canvas, ArcKind::Chord, record); break;
+    case Pie: arc(canvas, ArcKind::Pie, record); break;
+    case Polyline: canvas.polyline(points_from(record, 1, static_cast<std::uint16_t>(param(record, 0))), false); break;
+    case Polygon: canvas.polygons({ points_from(record, 1, static_cast<std::uint16_t>(param(record, 0))) }); break;
+    case PolyPolygon: canvas.polygons(poly_polygon(record)); break;
     default: return false;
     }
     return true;
 }
 
-bool play_text_record(MetafileCanvas& canvas, std::uint16_t function, Bytes record)
+bool play_text_record(MetafileCanvas& canvas, WmfFunction function, Bytes record)
 {
-    if (function == 0x0521)
+    if (function == WmfFunction::TextOut)
         text_out(canvas, record);
-    else if (function == 0x0A32)
+    else if (function == WmfFunction::ExtTextOut)
         ext_text_out(canvas, record);
     else
         return false;
     return true;
 }
 
-bool play_bitmap_record(MetafileCanvas& canvas, std::uint16_t function, Bytes record)
+bool play_bitmap_record(MetafileCanvas& canvas, WmfFunction function, Bytes record)
 {
     switch (function) {
-    case 0x0940: bit_blt(canvas, record); break;
-    case 0x0B41: stretch_blt(canvas, record, false); break;
-    case 0x0F43: stretch_blt(canvas, record, true); break;
+    case WmfFunction::DibBitBlt: bit_blt(canvas, record); break;
+    case WmfFunction::DibStretchBlt: stretch_blt(canvas, record, false); break;
+    case WmfFunction::StretchDib: stretch_blt(canvas, record, true); break;
     default: return false;
     }
     return true;

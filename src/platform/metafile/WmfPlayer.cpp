@@ -2,6 +2,7 @@
 #include "platform/codec/PictureLimits.h"
 
 #include "platform/metafile/MetafileCanvas.h"
+#include "platform/metafile/MetafileRecords.h"
 #include "platform/metafile/WmfRecords.h"
 
 #include <QPainter>
@@ -14,7 +15,6 @@ namespace {
 
 constexpr std::uint32_t PlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t PlaceableSize = 22, HeaderSize = 18;
-constexpr std::uint16_t META_EOF = 0x0000, META_SETWINDOWORG = 0x020B, META_SETWINDOWEXT = 0x020C;
 
 bool is_placeable(Bytes file) { return file.has(0, 4) && file.u32(0) == PlaceableKey; }
 
@@ -24,41 +24,38 @@ bool is_plain_header(Bytes file, std::size_t at)
         && (file.u16(at + 4) == 0x0300 || file.u16(at + 4) == 0x0100);
 }
 
-// Calls `visit(function, record)` for each record up to the end-of-file record.
+// Calls `visit(function, record)` for each record up to the end-of-file record, as long as
+// it returns true. A refusal from inside a record names its kind.
 template <typename Visit> void for_each_record(Bytes file, std::size_t at, Visit visit)
 {
     for (std::size_t count = 0; at + 6 <= file.size(); ++count) {
-        require(count < MaxMetafileRecords);
+        require(count < MaxMetafileRecords, "too many records");
         const std::uint32_t words = file.u32(at);
-        require(words >= 3 && words <= (file.size() - at) / 2);
+        require(words >= 3, "record shorter than its header");
+        require(words <= (file.size() - at) / 2, "record runs past the end of the file");
         const Bytes record = file.part(at, std::size_t { words } * 2);
-        const std::uint16_t function = record.u16(4);
-        if (function == META_EOF)
+        const auto function = static_cast<WmfFunction>(record.u16(4));
+        if (function == WmfFunction::Eof)
             return;
-        if (!visit(function, record))
+        if (!within_record(function, [&] { return visit(function, record); }))
             return;
         at += record.size();
     }
-}
-
-int checked_side(std::int64_t pixels)
-{
-    require(pixels >= 1 && pixels <= MaxMetafileSide);
-    return static_cast<int>(pixels);
 }
 
 // Bounding box units through HIMETRIC to 96 dpi pixels, each step rounded.
 int placeable_pixels(std::int64_t units, std::int64_t per_inch)
 {
     const std::int64_t himetric = std::llround(double(std::abs(units)) * 2540.0 / double(per_inch));
-    return checked_side(std::llround(double(himetric) * 96.0 / 2540.0));
+    return checked_metafile_side(std::llround(double(himetric) * 96.0 / 2540.0));
 }
 
 WmfLayout placeable_layout(Bytes file)
 {
+    require(file.has(0, PlaceableSize), "placeable header too short");
     const std::int16_t left = file.i16(6), top = file.i16(8), right = file.i16(10), bottom = file.i16(12);
     const std::uint16_t per_inch = file.u16(14);
-    require(per_inch != 0);
+    require(per_inch != 0, "no units per inch");
     WmfLayout layout;
     layout.window = QRectF(QPointF(left, top), QPointF(right, bottom));
     layout.size = QSize(placeable_pixels(std::int64_t { right } - left, per_inch),
@@ -74,20 +71,21 @@ WmfLayout plain_layout(Bytes file)
     layout.records_at = HeaderSize;
     QPointF origin(0, 0);
     std::optional<QPointF> extent;
-    for_each_record(file, layout.records_at, [&](std::uint16_t function, Bytes record) {
-        if (function == META_SETWINDOWORG)
+    for_each_record(file, layout.records_at, [&](WmfFunction function, Bytes record) {
+        if (function == WmfFunction::SetWindowOrg)
             origin = wmf::point_param(record, 0);
-        if (function == META_SETWINDOWEXT)
+        if (function == WmfFunction::SetWindowExt)
             extent = wmf::point_param(record, 0);
         return !extent;
     });
-    require(extent.has_value());
+    require(extent.has_value(), "no placeable header and no window extent");
     layout.window = QRectF(origin, QSizeF(extent->x(), extent->y()));
-    layout.size = QSize(checked_side(std::llround(std::abs(extent->x()))), checked_side(std::llround(std::abs(extent->y()))));
+    layout.size = QSize(checked_metafile_side(std::llround(std::abs(extent->x()))),
+                        checked_metafile_side(std::llround(std::abs(extent->y()))));
     return layout;
 }
 
-void play_record(MetafileCanvas& canvas, std::uint16_t function, Bytes record)
+void play_record(MetafileCanvas& canvas, WmfFunction function, Bytes record)
 {
     wmf::play_state_record(canvas, function, record) || wmf::play_object_record(canvas, function, record)
         || wmf::play_shape_record(canvas, function, record) || wmf::play_text_record(canvas, function, record)
@@ -100,9 +98,9 @@ bool is_wmf(Bytes file) { return is_placeable(file) || is_plain_header(file, 0);
 
 WmfLayout read_wmf_layout(Bytes file)
 {
-    require(is_wmf(file));
+    require(is_wmf(file), "not a Windows metafile");
     WmfLayout layout = is_placeable(file) ? placeable_layout(file) : plain_layout(file);
-    require(is_plain_header(file, layout.records_at - HeaderSize));
+    require(is_plain_header(file, layout.records_at - HeaderSize), "no metafile header after the placeable one");
     layout.objects = file.u16(layout.records_at - HeaderSize + 10);
     return layout;
 }
@@ -118,7 +116,7 @@ void play_wmf(Bytes file, QPainter& painter, const QTransform& picture_to_painte
     if (layout.window.width() != 0 && layout.window.height() != 0)
         dc.window_ext = QPointF(layout.window.width(), layout.window.height());
     dc.viewport_ext = QPointF(layout.size.width(), layout.size.height());
-    for_each_record(file, layout.records_at, [&](std::uint16_t function, Bytes record) {
+    for_each_record(file, layout.records_at, [&](WmfFunction function, Bytes record) {
         play_record(canvas, function, record);
         return true;
     });

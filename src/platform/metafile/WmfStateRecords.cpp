@@ -24,7 +24,7 @@ QString face_name(Bytes record, int charset)
     while (length < stored.size() && length < 32 && stored.u8(length) != 0)
         ++length;
     QString face;
-    for (const QString& character : decode_ansi_text(stored.part(0, length), charset).characters)
+    for (const QString& character : decode_ansi_text_or_marks(stored.part(0, length), charset).characters)
         face += character;
     return face;
 }
@@ -33,7 +33,7 @@ QString face_name(Bytes record, int charset)
 GdiObject pattern_brush(Bytes record)
 {
     const auto style = static_cast<std::uint16_t>(param(record, 0));
-    if (style != 5 && style != 6)
+    if (style != GdiBrush::DibPattern && style != GdiBrush::DibPatternPt)
         return std::monostate {};
     return GdiBrush { GdiBrush::Pattern, Qt::black, 0, decode_packed_dib(record.from(10)).image };
 }
@@ -54,46 +54,48 @@ GdiFont logical_font(Bytes record)
 
 }
 
-bool play_state_record(MetafileCanvas& canvas, std::uint16_t function, Bytes record)
+bool play_state_record(MetafileCanvas& canvas, WmfFunction function, Bytes record)
 {
     MetafileDc& dc = canvas.dc();
+    using enum WmfFunction;
     switch (function) {
-    case 0x020B: dc.window_org = point_param(record, 0); break;
-    case 0x020C: set_extent(dc.window_ext, point_param(record, 0)); break;
-    case 0x020F: dc.window_org += point_param(record, 0); break;
-    case 0x0102: dc.opaque_back = param(record, 0) == 2; break;
-    case 0x0106: dc.fill_rule = param(record, 0) == 2 ? Qt::WindingFill : Qt::OddEvenFill; break;
-    case 0x012E: dc.text_align = static_cast<std::uint16_t>(param(record, 0)); break;
-    case 0x0201: dc.back_color = colorref(param32(record, 0)); break;
-    case 0x0209: dc.text_color = colorref(param32(record, 0)); break;
-    case 0x0214: canvas.move_to(point_param(record, 0)); break;
-    case 0x0415: canvas.exclude_clip(rect_param(record, 0)); break;
-    case 0x0416: canvas.intersect_clip(rect_param(record, 0)); break;
-    case 0x001E: canvas.save_dc(); break;
-    case 0x0127: canvas.restore_dc(param(record, 0)); break;
+    case SetWindowOrg: dc.window_org = point_param(record, 0); break;
+    case SetWindowExt: set_extent(dc.window_ext, point_param(record, 0)); break;
+    case OffsetWindowOrg: dc.window_org += point_param(record, 0); break;
+    case SetBkMode: dc.opaque_back = param(record, 0) == OpaqueBackground; break;
+    case SetPolyFillMode: dc.fill_rule = fill_rule(param(record, 0)); break;
+    case SetTextAlign: dc.text_align = static_cast<std::uint16_t>(param(record, 0)); break;
+    case SetBkColor: dc.back_color = colorref(param32(record, 0)); break;
+    case SetTextColor: dc.text_color = colorref(param32(record, 0)); break;
+    case MoveTo: canvas.move_to(point_param(record, 0)); break;
+    case ExcludeClipRect: canvas.exclude_clip(rect_param(record, 0)); break;
+    case IntersectClipRect: canvas.intersect_clip(rect_param(record, 0)); break;
+    case SaveDc: canvas.save_dc(); break;
+    case RestoreDc: canvas.restore_dc(param(record, 0)); break;
     default: return false;
     }
     return true;
 }
 
-bool play_object_record(MetafileCanvas& canvas, std::uint16_t function, Bytes record)
+bool play_object_record(MetafileCanvas& canvas, WmfFunction function, Bytes record)
 {
+    using enum WmfFunction;
     switch (function) {
-    case 0x012D: canvas.select_object(static_cast<std::uint16_t>(param(record, 0))); break;
-    case 0x01F0: canvas.delete_object(static_cast<std::uint16_t>(param(record, 0))); break;
-    case 0x02FA:
+    case SelectObject: canvas.select_object(static_cast<std::uint16_t>(param(record, 0))); break;
+    case DeleteObject: canvas.delete_object(static_cast<std::uint16_t>(param(record, 0))); break;
+    case CreatePenIndirect:
         canvas.create_object(canvas.first_free_slot(), GdiPen { static_cast<std::uint16_t>(param(record, 0)),
                                                                 double(param(record, 1)), colorref(param32(record, 3)) });
         break;
-    case 0x02FC:
+    case CreateBrushIndirect:
         canvas.create_object(canvas.first_free_slot(), GdiBrush { static_cast<std::uint16_t>(param(record, 0)),
                                                                   colorref(param32(record, 1)),
                                                                   static_cast<std::uint16_t>(param(record, 3)) });
         break;
-    case 0x02FB: canvas.create_object(canvas.first_free_slot(), logical_font(record)); break;
-    case 0x0142: canvas.create_object(canvas.first_free_slot(), pattern_brush(record)); break;
-    case 0x00F7: case 0x01F9: case 0x06FF:
-        canvas.create_object(canvas.first_free_slot(), std::monostate {}); // palettes, old patterns, regions
+    case CreateFontIndirect: canvas.create_object(canvas.first_free_slot(), logical_font(record)); break;
+    case DibCreatePatternBrush: canvas.create_object(canvas.first_free_slot(), pattern_brush(record)); break;
+    case CreatePalette: case CreatePatternBrush: case CreateRegion:
+        canvas.create_object(canvas.first_free_slot(), std::monostate {}); // not drawn, but they take a slot
         break;
     default: return false;
     }

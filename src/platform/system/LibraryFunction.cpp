@@ -1,16 +1,15 @@
 #include "platform/system/LibraryFunction.h"
 
+#include "platform/system/RegularFile.h"
 #include "platform/system/RuntimeError.h"
 #include "platform/system/System.h"
+#include "platform/text/Iconv.h"
 
-#include <cerrno>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
-#include <iconv.h>
 #include <memory>
-#include <sys/stat.h>
 #include <vector>
 
 namespace platform {
@@ -49,11 +48,11 @@ private:
         // would never answer).
         for (const std::string& folder : library_folders()) {
             const std::string path = folder + "/" + file;
-            struct stat status {};
-            if (stat(path.c_str(), &status) != 0)
-                continue;
-            if (!S_ISREG(status.st_mode))
+            if (const auto refusal = refusal_before_opening(path)) {
+                if (refusal->reason() == FileRefusal::Reason::SystemError)
+                    continue;
                 throw RuntimeError(err::DllLoadError, path + ": not a regular file");
+            }
             if (void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
                 return handle;
             throw RuntimeError(err::DllLoadError, last_dl_error());
@@ -100,24 +99,11 @@ private:
 // glibc's "CP932" follows Windows' own table.
 std::string from_cp932(const std::string& function, const char* text)
 {
-    const auto fail = [&function](int error) {
-        return RuntimeError(err::InvalidProcedureCall, function + ": " + std::strerror(error));
-    };
-    iconv_t converter = iconv_open("UTF-8", "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        throw fail(errno);
-    std::size_t left = std::strlen(text);
-    std::string converted(left * 3, '\0'); // a CP932 byte never grows beyond three UTF-8 bytes
-    char* in = const_cast<char*>(text);
-    char* out = converted.data();
-    std::size_t room = converted.size();
-    const bool whole = iconv(converter, &in, &left, &out, &room) != static_cast<std::size_t>(-1);
-    const int error = errno;
-    iconv_close(converter);
-    if (!whole)
-        throw fail(error);
-    converted.resize(converted.size() - room);
-    return converted;
+    Iconv converter("UTF-8", "CP932");
+    Converted utf8 = converter.convert(text);
+    if (!utf8.whole())
+        throw RuntimeError(err::InvalidProcedureCall, function + ": " + std::strerror(utf8.error));
+    return std::move(utf8.text);
 }
 
 }

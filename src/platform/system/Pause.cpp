@@ -19,25 +19,30 @@ public:
     }
 };
 
-SteadyPauseClock g_steady_clock;
-PauseClock* g_clock = &g_steady_clock;
+PauseClock& pause_clock() { return Replaceable<PauseClock>::current(); }
 
 }
 
-void set_pause_clock(PauseClock* clock) { g_clock = clock ? clock : &g_steady_clock; }
+template <>
+PauseClock& Replaceable<PauseClock>::real()
+{
+    static SteadyPauseClock steady;
+    return steady;
+}
 
-FramePacer::FramePacer() : m_frame_start(g_clock->now()) { }
+FramePacer::FramePacer() : m_frame_start(pause_clock().now()) { }
 
 void FramePacer::end_frame(std::int32_t units)
 {
     if (trace::recording())
         trace::record("pause " + std::to_string(units));
     const auto deadline = m_frame_start + std::chrono::nanoseconds(100LL * units);
-    const bool late = g_clock->now() >= deadline;
-    g_clock->wait_until(deadline);
+    PauseClock& clock = pause_clock();
+    const bool late = clock.now() >= deadline;
+    clock.wait_until(deadline);
     // A late frame is not made up for by shorter ones after it; a pause on time ends at its
     // deadline, whatever the clock's reading overshot by, so that this does not add up.
-    m_frame_start = late ? g_clock->now() : deadline;
+    m_frame_start = late ? clock.now() : deadline;
 }
 
 }

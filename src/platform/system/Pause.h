@@ -3,6 +3,8 @@
 // drawing included: the time spent drawing comes out of the pause, and a frame that drew for
 // longer has no pause at all, the next frame following at once without making up for it
 // later. The wait busy-polls the monotonic clock: nothing sleeps and no event is handled.
+#include "platform/system/Replaceable.h"
+
 #include <chrono>
 #include <cstdint>
 
@@ -18,8 +20,9 @@ public:
     virtual void wait_until(time_point deadline) = 0;
 };
 
-// The caller keeps ownership; nullptr restores the monotonic clock.
-void set_pause_clock(PauseClock* clock);
+// The monotonic clock.
+template <>
+PauseClock& Replaceable<PauseClock>::real();
 
 // The frames of one movement, one after the other.
 class FramePacer {

@@ -2,36 +2,50 @@
 
 #include <cmath>
 
+namespace platform {
+
+template <>
+trace::Recorder& Replaceable<trace::Recorder>::real()
+{
+    class Nobody : public trace::Recorder {
+    public:
+        void record(const std::string&) override { }
+    };
+    static Nobody nobody;
+    return nobody;
+}
+
+}
+
 namespace platform::trace {
 
 namespace {
-Recorder* g_recorder = nullptr;
+Recorder& listener() { return Replaceable<Recorder>::current(); }
 }
 
-void set_recorder(Recorder* recorder) { g_recorder = recorder; }
-bool recording() { return g_recorder != nullptr; }
+bool recording() { return Replaceable<Recorder>::overridden(); }
 
 void record(const std::string& row)
 {
-    if (g_recorder)
-        g_recorder->record(row);
+    if (recording())
+        listener().record(row);
 }
 
 void record_property(const std::string& owner, const char* property, const std::string& value)
 {
-    if (g_recorder)
-        g_recorder->record_property(owner + " " + property + " " + value);
+    if (recording())
+        listener().record_property(owner + " " + property + " " + value);
 }
 
 void record_property(const std::string& owner, const char* property, bool value)
 {
-    if (g_recorder)
+    if (recording())
         record_property(owner, property, std::string(value ? "True" : "False"));
 }
 
 void record_property(const std::string& owner, const char* property, float value)
 {
-    if (!g_recorder)
+    if (!recording())
         return;
     const long whole = std::lround(value);
     record_property(owner, property, whole == value ? std::to_string(whole) : std::to_string(value));

@@ -26,7 +26,8 @@ CheckBox::CheckBox(Container& container, std::string name, const Design& design)
     : WindowedControl(container, name, design.rect, make_switch(container, design), design.tab_index)
 {
     button().setObjectName(QString::fromStdString(name));
-    QObject::connect(&button(), &QPushButton::clicked, [this](bool checked) { user_toggled(checked); });
+    QObject::connect(&button(), &QPushButton::clicked, &receiver(),
+                     [this](bool checked) { user_toggled(checked); });
 }
 
 QPushButton& CheckBox::button() const { return static_cast<QPushButton&>(widget()); }

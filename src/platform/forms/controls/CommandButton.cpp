@@ -26,10 +26,10 @@ CommandButton::CommandButton(Container& container, std::string name, const Desig
     : WindowedControl(container, name, design.rect, make_button(container, design), design.tab_index)
 {
     button().setObjectName(QString::fromStdString(name));
-    QObject::connect(&button(), &QPushButton::clicked, [this] { raise(on_click); });
+    QObject::connect(&button(), &QPushButton::clicked, &receiver(), [this] { raise(on_click); });
     if (design.cancel) {
         auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &button());
-        QObject::connect(escape, &QShortcut::activated, [this] { press(); });
+        QObject::connect(escape, &QShortcut::activated, &receiver(), [this] { press(); });
     }
 }
 

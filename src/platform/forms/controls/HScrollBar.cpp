@@ -66,7 +66,7 @@ HScrollBar::HScrollBar(Container& container, std::string name, const Design& des
       m_min(design.min), m_max(design.max), m_value(design.value)
 {
     bar().setObjectName(QString::fromStdString(name));
-    QObject::connect(&bar(), &QScrollBar::valueChanged, [this](int value) { user_changed(value); });
+    QObject::connect(&bar(), &QScrollBar::valueChanged, &receiver(), [this](int value) { user_changed(value); });
 }
 
 QScrollBar& HScrollBar::bar() const { return static_cast<QScrollBar&>(widget()); }

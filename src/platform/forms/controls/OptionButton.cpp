@@ -32,7 +32,7 @@ OptionButton::OptionButton(Container& container, std::string name, const Design&
     radio().setObjectName(QString::fromStdString(name));
     show_value();
     container.add_to_option_group(*this);
-    QObject::connect(&radio(), &QRadioButton::clicked, [this] { set_value(true); });
+    QObject::connect(&radio(), &QRadioButton::clicked, &receiver(), [this] { set_value(true); });
 }
 
 OptionButton::~OptionButton() { container().remove_from_option_group(*this); }
