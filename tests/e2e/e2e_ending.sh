@@ -62,11 +62,7 @@ start_x
 note "a folder rejected on a first run saves no folder"
 rm -f "$INI"
 start_bus
-click "$PANEL" 207 155 # 方向幕フォルダー
-wait_for 30 window_shown "画像の位置" || fail "no folder chooser"
-sleep 0.3
-xdotool type --delay 5 "$WORK/no-such-signs"
-click "$(window_named "画像の位置")" 321 66 # OK
+type_sign_folder "$WORK/no-such-signs"
 wait_for 10 window_shown "ポルカ号" || fail "no message about the missing folder"
 xdotool windowactivate --sync "$(window_named "ポルカ号")" key Return
 wait_for 10 window_shown "画像の位置" || fail "the chooser did not come back"

@@ -175,14 +175,20 @@ start_bus() {
   sleep 0.5
 }
 
-# choose_sign_folder <folder>: types the folder into the chooser that 方向幕フォルダー opens,
-# confirms it, then gives the sign the keyboard focus.
-choose_sign_folder() {
+# type_sign_folder <folder>: types the folder into the chooser that 方向幕フォルダー opens and
+# presses OK.
+type_sign_folder() {
   click "$PANEL" 207 155 # 方向幕フォルダー
   wait_for 30 window_shown "画像の位置" || fail "no folder chooser"
   sleep 0.3
   xdotool type --delay 5 "$1"
   click "$(window_named "画像の位置")" 321 66 # OK
+}
+
+# choose_sign_folder <folder>: the folder typed and confirmed, then the sign given the
+# keyboard focus.
+choose_sign_folder() {
+  type_sign_folder "$1"
   wait_for 30 window_gone "画像の位置" || fail "chooser did not close"
   click "$MAIN" 238 53
 }
