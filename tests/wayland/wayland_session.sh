@@ -4,9 +4,12 @@
 # a Wayland client, shows both windows and prints nothing.
 # wayland_session.sh <program> <source dir>
 set -euo pipefail
-EXE=$1
 source "$2/tests/e2e/x11.sh"
 WORK=$(mktemp -d)
+# A copy of its own, so that the settings it saves when it is ended stay in the work folder.
+mkdir "$WORK/bin"
+cp "$1" "$WORK/bin/QK31T0207"
+EXE=$WORK/bin/QK31T0207
 MAIN_TITLE="ポルカ号　-　QK31T0207"
 
 for tool in weston Xwayland xdotool xwininfo xprop; do
