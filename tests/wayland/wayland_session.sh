@@ -65,7 +65,10 @@ stop_bus "$WORK/xwayland.log"
 unset DISPLAY
 
 note "without XWayland: a Wayland client with both windows, nothing printed"
-start_bus "$WORK/wayland.log" WAYLAND_DISPLAY=bus-wayland WAYLAND_DEBUG=client
+# Ended as a Wayland client, Qt's Wayland plugins leave objects behind, some in a plugin
+# already unloaded when the leak checker looks: under the checkers, leaks are looked for in
+# the program's runs on X11 only.
+start_bus "$WORK/wayland.log" WAYLAND_DISPLAY=bus-wayland WAYLAND_DEBUG=client ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 for title in "$MAIN_TITLE" "設定パネル"; do
   wait_for 20 grep -q "xdg_toplevel@[0-9]*\.set_title(\"$title\")" "$WORK/wayland.log" ||
     fail "no Wayland window titled $title"
