@@ -3,7 +3,6 @@
 #include "app/Form1.h"
 #include "app/SettingsPlace.h"
 #include "platform/forms/Forms.h"
-#include "platform/system/SafeFile.h"
 
 #include <exception>
 #include <optional>
@@ -22,7 +21,7 @@ std::optional<SettingsRecord>& noted()
 bool save_quietly(const SettingsRecord& record)
 {
     try {
-        save_file_safely(settings_place().write_path, write_settings(record));
+        save_settings(record);
         return true;
     } catch (const std::exception&) {
         return false; // the old file stays as it was

@@ -11,7 +11,6 @@
 #include "platform/picture/LoadPicture.h"
 #include "platform/system/FileBytes.h"
 #include "platform/system/RuntimeError.h"
-#include "platform/system/SafeFile.h"
 #include "sign/SignPath.h"
 
 #include <algorithm>
@@ -168,7 +167,7 @@ void Form1::LoadIni()
     }
 }
 
-void Form1::SaveIni() { save_file_safely(settings_place().write_path, write_settings(settings_now())); }
+void Form1::SaveIni() { save_settings(settings_now()); }
 
 SettingsRecord Form1::settings_now()
 {

@@ -3,6 +3,7 @@
 #include "logic/SignPath.h"
 
 #include "platform/system/FileBytes.h"
+#include "platform/system/SafeFile.h"
 #include "platform/system/System.h"
 
 namespace {
@@ -36,6 +37,11 @@ SettingsPlace settings_place()
         return { beside, beside };
     const std::string in_config = settings_file_in_config(platform::user_config_folder(), name);
     return { platform::path_exists(in_config) ? in_config : beside, in_config };
+}
+
+void save_settings(const SettingsRecord& record)
+{
+    platform::save_file_safely(settings_place().write_path, write_settings(record));
 }
 
 void keep_settings_in(const std::string& folder) { folder_for_tests() = folder; }
