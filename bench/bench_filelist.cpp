@@ -12,7 +12,7 @@
 
 namespace {
 
-const std::string SignPattern = "*.bmp;*.wmf;*.emf;*.gif;*.jpg;*.jpeg";
+const std::string SignPattern = "*.bmp;*.wmf;*.emf;*.gif;*.jpg;*.jpeg;*.png;*.webp;*.svg";
 constexpr int ReadRuns = 7;
 constexpr int LookupPasses = 20;
 

@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libasound2-dev libxcb1-dev libxcb-shm0-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libasound2-dev libxcb1-dev libxcb-shm0-dev
   libsm-dev libice-dev # the session manager of the logout test
   # run: X11 and offscreen platform plugins, Japanese fonts, ALSA to the sound server
-  qt6-qpa-plugins libqt6svg6 fonts-ipafont-gothic libasound2-plugins xdg-utils
+  qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins fonts-ipafont-gothic libasound2-plugins xdg-utils
   # end-to-end tests: X server, window manager, input, inspection, screenshots, sound server
   xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
+  webp apngasm # animated test pictures made by real encoders
   pulseaudio pulseaudio-utils alsa-utils
   # the .deb and its checks; a Wayland compositor with XWayland for the Wayland test
   dpkg-dev fakeroot lintian desktop-file-utils appstream weston xwayland qt6-wayland

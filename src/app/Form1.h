@@ -35,11 +35,11 @@ public:
     platform::PictureBox PicKanban { *this, "PicKanban",
         { .rect { 7425, 1665, 1410, 450 }, .tab_index = 2, .back_color = platform::vbWhite, .auto_size = true } };
     platform::FileListBox File1 { *this, "File1",
-        { .rect { 3585, 2895, 1395, 270 }, .pattern = "*.bmp;*.wmf;*.emf;*.gif;*.jpg;*.jpeg", .tab_index = 1 } };
+        { .rect { 3585, 2895, 1395, 270 }, .pattern = "*.bmp;*.wmf;*.emf;*.gif;*.jpg;*.jpeg;*.png;*.webp;*.svg", .tab_index = 1 } };
     platform::PictureBox Picture1 { *this, "Picture1",
         { .rect { 3180, 555, 780, 480 }, .tab_index = 0, .back_color = platform::vbWhite } };
     platform::Image ImgDesiMaku { Picture1, "ImgDesiMaku", { .rect { 0, 0, 780, 480 } } };
-    platform::OpenFileDialog C_Dialog1 { *this, "*.bmp;*.jpeg;*.gif;*.wmf;*.emf" };
+    platform::OpenFileDialog C_Dialog1 { *this, "*.bmp;*.jpeg;*.gif;*.wmf;*.emf;*.png;*.webp;*.svg" };
     platform::ControlArray<platform::Image> imgNakaorido;
     platform::ControlArray<platform::Image> Image1;
     platform::ControlArray<platform::Shape> shpK_Waku;

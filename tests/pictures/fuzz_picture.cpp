@@ -1,7 +1,9 @@
 // Any bytes given to the picture decoders: a metafile is checked and then its top-left part
-// played, a raster picture checked and its top-left part decoded. Nothing may crash, hang,
-// leak or allocate without bound.
+// played, a drawing or a raster picture checked and its top-left part made, an animation's
+// first frames decoded. Nothing may crash, hang, leak or allocate without bound.
+#include "platform/codec/Animation.h"
 #include "platform/codec/RasterPicture.h"
+#include "platform/codec/SvgPicture.h"
 #include "platform/metafile/MetafilePicture.h"
 
 #include <QGuiApplication>
@@ -30,8 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     start_application();
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const auto source = platform::is_metafile(bytes) ? platform::decode_metafile(bytes) : platform::decode_raster(bytes);
+    const auto source = platform::is_metafile(bytes) ? platform::decode_metafile(bytes)
+        : platform::is_svg(bytes)                    ? platform::decode_svg(bytes)
+                                                     : platform::decode_raster(bytes);
     if (source)
         source->render(QRect(QPoint(0, 0), source->size().boundedTo(QSize(64, 64))));
+    if (const auto animation = platform::decode_animation(bytes)) {
+        const auto frames = animation->frames();
+        for (int frame = 0; frames && frame < 20 && frames->next(); ++frame) { }
+    }
     return 0;
 }

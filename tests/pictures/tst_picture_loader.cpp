@@ -3,6 +3,7 @@
 // only where shown, bitmaps in either row order, and file names that are not UTF-8.
 #include "Outcome.h"
 
+#include "platform/codec/Animation.h"
 #include "platform/picture/DecodePicture.h"
 #include "platform/picture/LoadPicture.h"
 #include "platform/picture/Picture.h"
@@ -202,6 +203,52 @@ Cost cost_of_showing(const QByteArray& bytes)
 
 }
 
+QByteArray seed(const char* name)
+{
+    QFile file(QStringLiteral(PICTURE_SEEDS "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray svg(const QByteArray& size, const QByteArray& body = "<rect width='4' height='2' fill='red'/>")
+{
+    return "<svg xmlns='http://www.w3.org/2000/svg' " + size + ">" + body + "</svg>";
+}
+
+// A GIF of that many 1 x 1 frames, 10 ms each, played for ever.
+QByteArray gif_of_frames(int frames)
+{
+    const QByteArray header = QByteArray::fromHex("474946383961" "01000100" "800000" "000000ffffff");
+    const QByteArray for_ever = QByteArray::fromHex("21ff0b" "4e45545343415045322e30" "0301000000");
+    const QByteArray frame = QByteArray::fromHex("21f90400010000" "00" "2c000000000100010000" "0202440100");
+    return header + for_ever + frame.repeated(frames) + QByteArray::fromHex("3b");
+}
+
+// The delays of the frames one play gives, in order.
+std::vector<int> delays_of(const Animation& animation)
+{
+    std::vector<int> delays;
+    const std::unique_ptr<FrameReader> frames = animation.frames();
+    while (const std::optional<AnimationFrame> frame = frames->next()) {
+        if (frame->image.size() != animation.size())
+            return {};
+        delays.push_back(frame->delay_ms);
+    }
+    return delays;
+}
+
+std::string animation_text(const std::optional<Picture>& picture)
+{
+    if (!picture)
+        return "none";
+    const auto animation = picture->animation();
+    if (!animation)
+        return "still " + picture->size_text();
+    std::string text = std::to_string(animation->plays()) + " plays:";
+    for (const int delay : delays_of(*animation))
+        text += " " + std::to_string(delay);
+    return text;
+}
+
 class PictureLoaderTest : public QObject {
     Q_OBJECT
 
@@ -345,6 +392,92 @@ private slots:
         const std::string width = outcome([&] { return std::to_string(LoadPicture(file).width_px()); });
         ::unlink(file.c_str()); // a name Qt cannot give back to the system
         QCOMPARE(width, "60");
+    }
+
+    void todays_formats_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("PNG") << encoded(quarters({ 30, 20 }), "PNG") << "30x20";
+        QTest::newRow("WebP") << encoded(quarters({ 30, 20 }), "WEBP") << "30x20";
+        QTest::newRow("SVG in pixels") << svg("width='40' height='20'") << "40x20";
+        QTest::newRow("SVG in inches and points, at 96 dpi") << svg("width='0.5in' height='18pt'") << "48x24";
+        QTest::newRow("SVG in millimetres") << svg("width='25.4mm' height='10mm'") << "96x38";
+        QTest::newRow("SVG by its viewBox") << svg("viewBox='0 0 60 30'") << "60x30";
+        QTest::newRow("SVG 8192 wide") << svg("width='8192' height='1'") << "8192x1";
+        QTest::newRow("SVG over 8192") << svg("width='8193' height='1'") << "None";
+        QTest::newRow("SVG of no size") << svg("") << "None";
+        QTest::newRow("SVG not well formed") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='4'>") << "None";
+        QTest::newRow("SVG with an entity") << "<!DOCTYPE svg [<!ENTITY w '4'>]>" + svg("width='&w;' height='4'") << "None";
+        QTest::newRow("SVG with a billion laughs") << seed("laughs.svg") << "None";
+        QTest::newRow("SVG with an image of another file") << seed("external-image.svg") << "None";
+        QTest::newRow("SVG with a style of another file")
+            << svg("width='4' height='4'", "<rect width='4' height='4' fill='url(/tmp/x.svg#p)'/>") << "None";
+        QTest::newRow("SVG with an image inside itself")
+            << svg("width='4' height='4'", "<image href='data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==' width='4' height='4'/>") << "4x4";
+        QTest::newRow("SVG repeating repeats") << seed("use-bomb.svg") << "None";
+        QTest::newRow("SVG of 100,000 elements") << svg("width='4' height='4'", QByteArray("<g/>").repeated(100'000)) << "None";
+        QTest::newRow("SVG of a real generator") << seed("assetgen-bus.svg") << "64x64";
+    }
+    // Drawings at their size at 96 dpi; a drawing that reaches outside itself or costs too
+    // much is no picture, at once and silently.
+    void todays_formats()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, size);
+        QElapsedTimer timer;
+        timer.start();
+        const std::optional<Picture> picture = decode_picture(bytes);
+        QCOMPARE(QString::fromStdString(picture ? picture->size_text() : "None"), size);
+        QVERIFY(timer.elapsed() < 2000);
+        QCOMPARE(warnings, 0);
+    }
+
+    // A drawing is made at the screen's scale, not enlarged from its own pixels.
+    void drawings_are_sharp_at_200_percent()
+    {
+        const Picture picture = *decode_picture(svg("width='4' height='2'",
+                                                    "<rect width='0.5' height='0.5' fill='#0000ff'/>"));
+        QImage surface(8, 4, QImage::Format_ARGB32);
+        surface.setDevicePixelRatio(2.0);
+        surface.fill(Qt::white);
+        QPainter painter(&surface);
+        picture.draw(painter, QPoint(0, 0));
+        painter.end();
+        QCOMPARE(surface.pixelColor(0, 0), QColor(Qt::blue)); // half a pixel of the drawing, whole on the screen
+        QCOMPARE(surface.pixelColor(1, 1), QColor(Qt::white));
+    }
+
+    void animations_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("frames");
+        QTest::newRow("GIF for ever") << seed("anim-3-frames.gif") << "0 plays: 500 500 500";
+        QTest::newRow("GIF twice more, 10 ms given as 100 by Qt") << seed("anim-loop-3.gif") << "3 plays: 100 100";
+        QTest::newRow("APNG") << seed("anim-2-frames.png") << "0 plays: 250 250";
+        QTest::newRow("APNG twice") << seed("anim-plays-2.png") << "2 plays: 1 1";
+        QTest::newRow("WebP") << seed("anim-3-frames.webp") << "0 plays: 300 100 5";
+        QTest::newRow("APNG cut") << seed("anim-2-frames.png").left(200) << "none";
+        QTest::newRow("GIF of 10,001 frames") << gif_of_frames(10'001) << "0 plays:" + QString(" 100").repeated(10'000);
+        QTest::newRow("still GIF") << seed("s.gif") << "still 6x4";
+        QTest::newRow("still PNG") << encoded(quarters({ 4, 4 }), "PNG") << "still 4x4";
+    }
+    // Frames decoded one by one with the file's delays and plays; a damaged frame ends the
+    // play with the frames before it, and no play is longer than 10,000 frames.
+    void animations()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, frames);
+        QCOMPARE(QString::fromStdString(animation_text(decode_picture(bytes))), frames);
+    }
+
+    // A frame that does not fit its canvas ends the play before it.
+    void animation_frames_outside_their_canvas_end_the_play()
+    {
+        QByteArray apng = seed("anim-2-frames.png");
+        const qsizetype second = apng.indexOf("fcTL", apng.indexOf("fcTL") + 4);
+        qToBigEndian<quint32>(1, apng.data() + second + 16); // 6 wide from x = 1 on a canvas of 6
+        QCOMPARE(QString::fromStdString(animation_text(decode_picture(apng))), "0 plays: 250");
     }
 
     void big_pictures_are_decoded_where_they_are_shown_data()

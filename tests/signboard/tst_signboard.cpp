@@ -312,7 +312,7 @@ void SignboardTest::a_user_moves_and_frames_the_signboard()
     COMPARE_SEQUENCE(wanted, recorder.rows, QTest::currentDataTag());
     for (const auto& [owner, pattern] : m_files.openings) {
         QCOMPARE(owner, bus.hWnd());
-        QCOMPARE(pattern, std::string("*.bmp;*.jpeg;*.gif;*.wmf;*.emf"));
+        QCOMPARE(pattern, std::string("*.bmp;*.jpeg;*.gif;*.wmf;*.emf;*.png;*.webp;*.svg"));
     }
 }
 
@@ -413,7 +413,7 @@ void SignboardTest::the_dialog_offers_its_pattern_in_any_letter_case()
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     bus.C_Dialog1.ShowOpen();
     seen.push_back("after cancel \"" + bus.C_Dialog1.file_name() + "\"");
-    const Sequence expected { "*.bmp;*.jpeg;*.gif;*.wmf;*.emf (*.bmp *.jpeg *.gif *.wmf *.emf)", "owned by the bus",
+    const Sequence expected { "*.bmp;*.jpeg;*.gif;*.wmf;*.emf;*.png;*.webp;*.svg (*.bmp *.jpeg *.gif *.wmf *.emf *.png *.webp *.svg)", "owned by the bus",
                               "a.BMP b.jpeg d.Gif f.wmf G.EMF", "chose d.Gif", "after cancel \"\"" };
     COMPARE_SEQUENCE(expected, seen, "the real dialog");
 }

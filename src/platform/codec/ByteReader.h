@@ -47,6 +47,7 @@ public:
     float f32(std::size_t at) const { return read<float>(at); }
     // Most significant byte first, as a JPEG stores its numbers.
     std::uint16_t u16_big(std::size_t at) const { return static_cast<std::uint16_t>(u8(at) << 8 | u8(at + 1)); }
+    std::uint32_t u32_big(std::size_t at) const { return std::uint32_t(u16_big(at)) << 16 | u16_big(at + 2); }
 
 private:
     template <typename T> T read(std::size_t at) const

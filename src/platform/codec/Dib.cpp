@@ -1,5 +1,6 @@
 #include "platform/codec/Dib.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdlib>
@@ -134,29 +135,69 @@ Dib decode_packed_dib(Bytes dib)
     return decode_dib(dib, dib.from(header.header_size + masks + table));
 }
 
-Dib decode_dib(Bytes info, Bytes bits, const QRect& area, std::int64_t most_pixels)
+namespace {
+
+std::int64_t stride_of(const DibHeader& header) { return (header.width * header.bits_per_pixel + 31) / 32 * 4; }
+
+QRect part_of(const DibHeader& header, const QRect& area)
 {
-    const DibHeader header = read_header(info, most_pixels);
-    if (!drawn(header))
-        return {};
-    const int bpp = header.bits_per_pixel;
+    const QRect whole(0, 0, static_cast<int>(header.width), static_cast<int>(std::abs(header.height)));
+    return area.isNull() ? whole : area.intersected(whole);
+}
+
+std::int64_t stored_row(const DibHeader& header, int y)
+{
+    return header.height < 0 ? y : std::abs(header.height) - 1 - y;
+}
+
+// `bits` hold the stored rows from `first_stored` on.
+Dib decode_rows(const DibHeader& header, Bytes info, Bytes bits, std::int64_t first_stored, const QRect& part)
+{
     const std::vector<QRgb> table = colour_table(info, header);
     const auto masks = bitfield_masks(info, header);
-    const std::int64_t rows = std::abs(header.height);
-    const std::int64_t stride = (header.width * bpp + 31) / 32 * 4;
-    require(bits.has(0, static_cast<std::size_t>(stride * rows)));
-    const QRect whole(0, 0, static_cast<int>(header.width), static_cast<int>(rows));
-    const QRect part = area.isNull() ? whole : area.intersected(whole);
+    const std::int64_t stride = stride_of(header);
     QImage image(part.size(), QImage::Format_RGB32);
     require(!image.isNull() || part.isEmpty());
     for (int y = part.top(); y <= part.bottom(); ++y) {
-        const std::int64_t stored = header.height < 0 ? y : rows - 1 - y;
+        const std::int64_t stored = stored_row(header, y) - first_stored;
         const Bytes row = bits.part(static_cast<std::size_t>(stored * stride), static_cast<std::size_t>(stride));
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y - part.top()));
         for (int x = part.left(); x <= part.right(); ++x)
             line[x - part.left()] = pixel_at(row, x, header, table, masks);
     }
     return { image, header.height > 0 };
+}
+
+}
+
+Dib decode_dib(Bytes info, Bytes bits, const QRect& area, std::int64_t most_pixels)
+{
+    const DibHeader header = read_header(info, most_pixels);
+    if (!drawn(header))
+        return {};
+    require(bits.has(0, static_cast<std::size_t>(stride_of(header) * std::abs(header.height))));
+    return decode_rows(header, info, bits, 0, part_of(header, area));
+}
+
+DibRows dib_rows(Bytes info, const QRect& area, std::int64_t most_pixels)
+{
+    const DibHeader header = read_header(info, most_pixels);
+    const QRect part = part_of(header, area);
+    DibRows rows { 0, 0, stride_of(header), std::abs(header.height) };
+    if (!part.isEmpty()) {
+        const std::int64_t top = stored_row(header, part.top()), bottom = stored_row(header, part.bottom());
+        rows.first = std::min(top, bottom);
+        rows.count = std::abs(top - bottom) + 1;
+    }
+    return rows;
+}
+
+Dib decode_dib_rows(Bytes info, Bytes rows, const DibRows& span, const QRect& area, std::int64_t most_pixels)
+{
+    const DibHeader header = read_header(info, most_pixels);
+    if (!drawn(header))
+        return {};
+    return decode_rows(header, info, rows, span.first, part_of(header, area));
 }
 
 }

@@ -20,5 +20,12 @@ inline constexpr int MaxMetafileSide = 8192;
 inline constexpr std::size_t MaxMetafileRecords = 2'000'000;
 // The most pixels of a bitmap inside a metafile.
 inline constexpr std::int64_t MaxDibPixels = 4096LL * 4096LL;
+// The widest and highest drawing (SVG), in pixels, and what it may hold: a drawing's cost is
+// known only once it is drawn, so its file and its elements are bounded instead.
+inline constexpr int MaxDrawingSide = 8192;
+inline constexpr std::int64_t MaxDrawingFileBytes = 4LL * 1024 * 1024;
+inline constexpr int MaxDrawingElements = 20'000;
+// The most frames an animation plays, each decoded as it is shown.
+inline constexpr int MaxAnimationFrames = 10'000;
 
 }

@@ -3,6 +3,7 @@
 
 #include "platform/codec/Dib.h"
 #include "platform/codec/JpegHeader.h"
+#include "platform/codec/PictureFormat.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -72,7 +73,7 @@ std::optional<RasterLayout> read_layout(const QByteArray& bytes)
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    read_by_signature(reader, bytes);
     RasterLayout layout;
     layout.format = reader.format();
     if (!picture_format(layout.format))

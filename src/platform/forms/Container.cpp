@@ -1,6 +1,7 @@
 #include "platform/forms/Container.h"
 #include "platform/forms/SurfaceWidget.h"
 
+#include "platform/forms/AnimationPlayer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Lightweight.h"
 #include "platform/system/Trace.h"
@@ -32,7 +33,9 @@ QColor to_qcolor(OLE_COLOR color)
 }
 
 Container::Container(QWidget* surface, OLE_COLOR back_color)
-    : m_surface(surface), m_back_color(back_color), m_pending(std::make_unique<QRegion>())
+    : m_surface(surface), m_back_color(back_color),
+      m_animation(std::make_unique<AnimationPlayer>(*surface, [] { return true; }, [surface] { surface->update(); })),
+      m_pending(std::make_unique<QRegion>())
 {
 }
 
@@ -51,6 +54,7 @@ void Container::set_back_color(OLE_COLOR color)
 void Container::set_picture(const Picture& picture)
 {
     m_picture = picture;
+    m_animation->play(picture);
     m_surface->update();
     picture_changed();
 }
@@ -89,7 +93,8 @@ void Container::repaint_pending()
 void Container::paint_surface(QPainter& painter, const QRect& dirty)
 {
     painter.fillRect(dirty, to_qcolor(m_back_color));
-    m_picture.draw(painter, QPoint(0, 0)); // unscaled, from the top-left corner
+    if (!m_animation->draw(painter, QPoint(0, 0)))
+        m_picture.draw(painter, QPoint(0, 0)); // unscaled, from the top-left corner
     for (const LightweightControl* control : m_lightweights) {
         if (control->visible() && control->pixel_rect().intersects(dirty)) {
             painter.save();

@@ -20,6 +20,7 @@ class QWidget;
 
 namespace platform {
 
+class AnimationPlayer;
 class Form;
 class LightweightControl;
 class OptionButton;
@@ -67,6 +68,7 @@ private:
     QWidget* m_surface;
     OLE_COLOR m_back_color;
     Picture m_picture;
+    std::unique_ptr<AnimationPlayer> m_animation;
     std::vector<LightweightControl*> m_lightweights;
     std::vector<OptionButton*> m_option_group;
     LightweightControl* m_pressed { nullptr };

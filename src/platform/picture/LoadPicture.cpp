@@ -1,7 +1,9 @@
 #include "platform/picture/LoadPicture.h"
 #include "platform/system/Resources.h"
 
+#include "platform/codec/Animation.h"
 #include "platform/codec/RasterPicture.h"
+#include "platform/codec/SvgPicture.h"
 #include "platform/metafile/MetafilePicture.h"
 #include "platform/picture/DecodePicture.h"
 #include "platform/picture/PictureFile.h"
@@ -14,11 +16,12 @@ namespace platform {
 
 namespace {
 
-std::optional<Picture> picture_from(std::shared_ptr<const PictureSource> source)
+std::optional<Picture> picture_from(std::shared_ptr<const PictureSource> source,
+                                    std::shared_ptr<const Animation> animation = nullptr)
 {
     if (!source)
         return std::nullopt;
-    return Picture(std::move(source));
+    return Picture(std::move(source), std::move(animation));
 }
 
 }
@@ -27,14 +30,19 @@ std::optional<Picture> decode_picture(const QByteArray& bytes)
 {
     if (is_metafile(bytes))
         return picture_from(decode_metafile(bytes));
-    return picture_from(decode_raster(bytes));
+    if (is_svg(bytes))
+        return picture_from(decode_svg(bytes));
+    return picture_from(decode_raster(bytes), decode_animation(bytes));
 }
 
 Picture LoadPicture(const std::string& path)
 {
     if (path.empty())
         return {};
-    if (auto picture = decode_picture(read_picture_file(path)))
+    const PictureFile file = open_picture_file(path);
+    if (file.big_bitmap)
+        return Picture(file.big_bitmap);
+    if (auto picture = decode_picture(file.bytes))
         return *picture;
     throw RuntimeError(err::InvalidPicture, "Invalid picture");
 }

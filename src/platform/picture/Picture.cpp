@@ -8,25 +8,37 @@
 
 namespace platform {
 
-namespace {
-// A source picture up to this many pixels is made whole at its first drawing; a bigger one
-// only the part that is shown.
-}
-
 struct Picture::State {
     std::shared_ptr<const QPixmap> whole;
     std::shared_ptr<const PictureSource> source;
+    std::shared_ptr<const Animation> animation;
     QSize size;
     // The last part made from the source, in the picture's pixels.
     QPixmap part;
     QRect part_area;
 
     bool small() const { return qint64(size.width()) * size.height() <= WholePicturePixels; }
-    const QPixmap& part_covering(const QRect& area)
+    // A drawing is made again for a screen of another scale; anything else once, at its own pixels.
+    qreal scale_for(const QPainter& painter) const
     {
-        if (!part_area.contains(area)) {
+        return source && source->scalable() ? painter.device()->devicePixelRatioF() : 1.0;
+    }
+    const QPixmap& whole_at(qreal scale)
+    {
+        if (!whole || (source && whole->devicePixelRatio() != scale)) {
+            whole = std::make_shared<const QPixmap>(
+                QPixmap::fromImage(source->render_at(QRect(QPoint(0, 0), size), scale)));
+            part = QPixmap();
+            if (!source->scalable())
+                source.reset(); // the whole picture is all that is drawn from now on
+        }
+        return *whole;
+    }
+    const QPixmap& part_covering(const QRect& area, qreal scale)
+    {
+        if (!part_area.contains(area) || part.devicePixelRatio() != scale) {
             part_area = area;
-            part = QPixmap::fromImage(source->render(area));
+            part = QPixmap::fromImage(source->render_at(area, scale));
         }
         return part;
     }
@@ -35,14 +47,16 @@ struct Picture::State {
 Picture::Picture(std::shared_ptr<const QPixmap> pixmap)
 {
     if (pixmap && !pixmap->isNull())
-        m_state = std::make_shared<State>(State { pixmap, nullptr, pixmap->deviceIndependentSize().toSize(), {}, {} });
+        m_state = std::make_shared<State>(State { pixmap, nullptr, nullptr, pixmap->deviceIndependentSize().toSize(), {}, {} });
 }
 
-Picture::Picture(std::shared_ptr<const PictureSource> source)
+Picture::Picture(std::shared_ptr<const PictureSource> source, std::shared_ptr<const Animation> animation)
 {
     if (source && !source->size().isEmpty())
-        m_state = std::make_shared<State>(State { nullptr, source, source->size(), {}, {} });
+        m_state = std::make_shared<State>(State { nullptr, source, std::move(animation), source->size(), {}, {} });
 }
+
+std::shared_ptr<const Animation> Picture::animation() const { return m_state ? m_state->animation : nullptr; }
 
 // In the program's pixels: a picture made for a 200 % screen counts at half its size.
 int Picture::width_px() const { return m_state ? m_state->size.width() : 0; }
@@ -57,22 +71,18 @@ const QPixmap* Picture::pixmap() const
 {
     if (!m_state)
         return nullptr;
-    if (!m_state->whole) {
-        m_state->whole = std::make_shared<const QPixmap>(
-            QPixmap::fromImage(m_state->source->render(QRect(QPoint(0, 0), m_state->size))));
-        m_state->source.reset(); // the whole picture is all that is drawn from now on
-        m_state->part = QPixmap();
-    }
-    return m_state->whole.get();
+    if (m_state->whole)
+        return m_state->whole.get();
+    return &m_state->whole_at(1.0);
 }
 
 void Picture::draw(QPainter& painter, const QPoint& at) const
 {
     if (!m_state)
         return;
-    if (m_state->whole || m_state->small()) {
-        pixmap();
-        painter.drawPixmap(at, *m_state->whole);
+    const qreal scale = m_state->scale_for(painter);
+    if ((m_state->whole && !m_state->source) || m_state->small()) {
+        painter.drawPixmap(at, m_state->whole_at(scale));
         return;
     }
     const QRect device(0, 0, painter.device()->width(), painter.device()->height());
@@ -80,8 +90,9 @@ void Picture::draw(QPainter& painter, const QPoint& at) const
     if (shown.isEmpty())
         return;
     const QRect area = shown.translated(-at);
-    const QPixmap& part = m_state->part_covering(area);
-    painter.drawPixmap(shown.topLeft(), part, area.translated(-m_state->part_area.topLeft()));
+    const QPixmap& part = m_state->part_covering(area, scale);
+    const QRectF from(QPointF(area.topLeft() - m_state->part_area.topLeft()) * scale, QSizeF(area.size()) * scale);
+    painter.drawPixmap(QRectF(shown), part, from);
 }
 
 }

@@ -10,15 +10,19 @@ class QPoint;
 
 namespace platform {
 
+class Animation;
 class PictureSource;
 
 class Picture {
 public:
     Picture() = default;
     explicit Picture(std::shared_ptr<const QPixmap> pixmap);
-    explicit Picture(std::shared_ptr<const PictureSource> source);
+    // An animated picture shows its first frame until a control plays the animation.
+    explicit Picture(std::shared_ptr<const PictureSource> source, std::shared_ptr<const Animation> animation = nullptr);
 
     bool empty() const { return !m_state; }
+    // Nothing for a still picture.
+    std::shared_ptr<const Animation> animation() const;
     int width_px() const;
     int height_px() const;
     // "None", or "<width>x<height>" in pixels.

@@ -1,6 +1,7 @@
 #include "platform/picture/PictureFile.h"
 #include "platform/codec/PictureLimits.h"
 
+#include "platform/picture/BitmapFile.h"
 #include "platform/system/RegularFile.h"
 #include "platform/system/RuntimeError.h"
 
@@ -32,15 +33,20 @@ QByteArray read_built_in(const std::string& path)
 
 }
 
-QByteArray read_picture_file(const std::string& path)
+PictureFile open_picture_file(const std::string& path)
 {
     if (path.starts_with(":/"))
-        return read_built_in(path);
+        return { read_built_in(path), nullptr };
     try {
-        RegularFile file(path, MaxPictureBytes);
-        QByteArray bytes(static_cast<qsizetype>(file.size()), Qt::Uninitialized);
-        bytes.truncate(static_cast<qsizetype>(file.read(bytes.data(), bytes.size())));
-        return bytes;
+        auto file = std::make_unique<RegularFile>(path, MaxPictureBytes);
+        if (const auto big_bitmap = big_bitmap_file(file)) {
+            if (!*big_bitmap)
+                throw RuntimeError(err::InvalidPicture, "Invalid picture");
+            return { {}, *big_bitmap };
+        }
+        QByteArray bytes(static_cast<qsizetype>(file->size()), Qt::Uninitialized);
+        bytes.truncate(static_cast<qsizetype>(file->read(bytes.data(), bytes.size())));
+        return { bytes, nullptr };
     } catch (const FileRefusal& refusal) {
         throw_refused(refusal);
     }

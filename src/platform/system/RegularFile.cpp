@@ -60,11 +60,16 @@ RegularFile::RegularFile(const std::string& path, std::int64_t largest)
 
 RegularFile::~RegularFile() { ::close(m_fd); }
 
-std::size_t RegularFile::read(char* into, std::size_t count)
+namespace {
+
+// Up to `count` bytes, fewer only where the file ends; from `offset`, or on from the last read
+// when it is negative.
+std::size_t read_fully(int fd, char* into, std::size_t count, std::int64_t offset)
 {
     std::size_t done = 0;
     while (done < count) {
-        const ssize_t got = ::read(m_fd, into + done, count - done);
+        const ssize_t got = offset < 0 ? ::read(fd, into + done, count - done)
+                                       : ::pread(fd, into + done, count - done, static_cast<off_t>(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -74,6 +79,15 @@ std::size_t RegularFile::read(char* into, std::size_t count)
         done += static_cast<std::size_t>(got);
     }
     return done;
+}
+
+}
+
+std::size_t RegularFile::read(char* into, std::size_t count) { return read_fully(m_fd, into, count, -1); }
+
+std::size_t RegularFile::read_at(std::int64_t offset, char* into, std::size_t count) const
+{
+    return read_fully(m_fd, into, count, offset);
 }
 
 }

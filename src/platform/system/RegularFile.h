@@ -50,6 +50,8 @@ public:
     // Up to `count` bytes on from the last read (fewer where the file ends); throws FileRefusal
     // when reading fails.
     std::size_t read(char* into, std::size_t count);
+    // The same from `offset`, without moving on.
+    std::size_t read_at(std::int64_t offset, char* into, std::size_t count) const;
 
 private:
     int m_fd;

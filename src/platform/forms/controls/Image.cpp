@@ -1,5 +1,6 @@
 #include "platform/forms/controls/Image.h"
 
+#include "platform/forms/AnimationPlayer.h"
 #include "platform/forms/Container.h"
 #include "platform/system/Trace.h"
 
@@ -12,16 +13,21 @@
 namespace platform {
 
 Image::Image(Container& container, std::string name, const Design& design)
-    : LightweightControl(container, std::move(name), design.rect), m_stretch(design.stretch)
+    : LightweightControl(container, std::move(name), design.rect), m_stretch(design.stretch),
+      m_animation(std::make_unique<AnimationPlayer>(container.surface(), [this] { return visible(); },
+                                                    [this] { invalidate(); }))
 {
     set_visible(design.visible);
 }
+
+Image::~Image() = default;
 
 void Image::set_picture(const Picture& picture)
 {
     trace::record_property(display_name(), "Picture", picture.size_text());
     m_picture = picture;
     m_stretched.clear();
+    m_animation->play(m_stretch ? Picture() : picture);
     invalidate();
     if (!m_stretch && !picture.empty())
         move(left(), top(), to_twips(picture.width_px()), to_twips(picture.height_px()));
@@ -67,7 +73,7 @@ void Image::paint(QPainter& painter) const
     if (m_stretch) {
         const QRect place = pixel_rect();
         painter.drawPixmap(place, stretched_to(place.size() * painter.device()->devicePixelRatio()));
-    } else {
+    } else if (!m_animation->draw(painter, pixel_rect().topLeft())) {
         m_picture.draw(painter, pixel_rect().topLeft());
     }
 }

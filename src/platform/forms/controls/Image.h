@@ -14,6 +14,8 @@ class QSize;
 
 namespace platform {
 
+class AnimationPlayer;
+
 class Image : public LightweightControl {
 public:
     struct Design {
@@ -22,6 +24,7 @@ public:
         bool visible { true };
     };
     Image(Container& container, std::string name, const Design& design);
+    ~Image() override;
 
     const Picture& picture() const { return m_picture; }
     void set_picture(const Picture& picture);
@@ -41,6 +44,7 @@ private:
 
     Picture m_picture;
     bool m_stretch { false };
+    std::unique_ptr<AnimationPlayer> m_animation; // an animated picture shown unstretched
     // The picture stretched to each size it has been drawn at, made once: a door passes
     // through all its widths again at every movement.
     mutable std::map<std::pair<int, int>, std::shared_ptr<const QPixmap>> m_stretched;
