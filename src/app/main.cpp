@@ -5,14 +5,10 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Forms.h"
 
-#include <cstdio>
-#include <filesystem>
-
 int main(int argc, char** argv)
 {
     if (const auto problem = platform::display_problem()) {
-        const std::string name = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "QK31T0207";
-        std::fprintf(stderr, "%s: %s\n", name.c_str(), problem->c_str());
+        platform::print_start_problem(argc > 0 ? argv[0] : nullptr, *problem);
         return 1;
     }
     platform::Application application(argc, argv, BusIdentity);

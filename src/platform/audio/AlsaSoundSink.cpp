@@ -1,9 +1,11 @@
 #include "platform/audio/AlsaSoundSink.h"
 
+#include "platform/audio/AlsaLibrary.h"
 #include "platform/audio/SoundProgress.h"
 #include "platform/audio/WaveImage.h"
 
-#include <alsa/asoundlib.h>
+#include <QCoreApplication>
+
 #include <pthread.h>
 
 #include <algorithm>
@@ -28,31 +30,30 @@ namespace {
 constexpr unsigned kLatencyMicroseconds = 100'000;
 
 struct PcmCloser {
-    void operator()(snd_pcm_t* pcm) const { snd_pcm_close(pcm); }
+    decltype(&snd_pcm_close) close;
+    void operator()(snd_pcm_t* pcm) const { close(pcm); }
 };
 using Pcm = std::unique_ptr<snd_pcm_t, PcmCloser>;
 
-void ignore_alsa_message(const char*, int, const char*, int, const char*, ...) { }
-
 // Opening without blocking makes a device that is held by another program, or missing,
 // fail at once; the playing itself then blocks so that drain waits for the end.
-Pcm open_default_device()
+Pcm open_default_device(const AlsaLibrary& alsa)
 {
     snd_pcm_t* pcm = nullptr;
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
-        return nullptr;
-    Pcm device { pcm };
-    if (snd_pcm_nonblock(pcm, 0) < 0)
-        return nullptr;
+    if (alsa.pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
+        return Pcm(nullptr, { alsa.pcm_close });
+    Pcm device { pcm, { alsa.pcm_close } };
+    if (alsa.pcm_nonblock(pcm, 0) < 0)
+        return Pcm(nullptr, { alsa.pcm_close });
     return device;
 }
 
-bool configure(snd_pcm_t* pcm, const WaveFormat& format)
+bool configure(const AlsaLibrary& alsa, snd_pcm_t* pcm, const WaveFormat& format)
 {
     const snd_pcm_format_t sample_format
         = format.bits_per_sample == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
     constexpr int allow_resampling = 1;
-    return snd_pcm_set_params(pcm, sample_format, SND_PCM_ACCESS_RW_INTERLEAVED,
+    return alsa.pcm_set_params(pcm, sample_format, SND_PCM_ACCESS_RW_INTERLEAVED,
                format.channels, format.sample_rate, allow_resampling, kLatencyMicroseconds)
         == 0;
 }
@@ -67,6 +68,10 @@ using Clock = SoundProgress::Clock;
 // sound's own length it may take to play it.
 constexpr std::chrono::seconds kAnswer { 1 };
 
+// The longest a device is kept open after its sound when nobody releases it: longer than
+// the slowest door movement.
+constexpr std::chrono::seconds kLongestHold { 10 };
+
 // The sound's own length.
 Clock::duration length_of(const WaveImage& wave)
 {
@@ -76,7 +81,7 @@ Clock::duration length_of(const WaveImage& wave)
 
 // Hands the frames over piece by piece while the caller still waits, then drains them;
 // true if every frame was taken and drained.
-bool write_all(snd_pcm_t* pcm, const WaveImage& wave, SoundProgress& progress)
+bool write_all(const AlsaLibrary& alsa, snd_pcm_t* pcm, const WaveImage& wave, SoundProgress& progress)
 {
     const std::size_t frame_bytes = wave.format.frame_bytes();
     const std::size_t piece = std::max<std::size_t>(1, wave.format.sample_rate * kPiece.count() / 1000);
@@ -85,10 +90,10 @@ bool write_all(snd_pcm_t* pcm, const WaveImage& wave, SoundProgress& progress)
         if (!progress.wanted())
             return false;
         const std::uint8_t* next = wave.samples.data() + written * frame_bytes;
-        const snd_pcm_sframes_t done = snd_pcm_writei(pcm, next, std::min(piece, wave.frames() - written));
+        const snd_pcm_sframes_t done = alsa.pcm_writei(pcm, next, std::min(piece, wave.frames() - written));
         if (done < 0) {
             constexpr int quietly = 1;
-            if (snd_pcm_recover(pcm, static_cast<int>(done), quietly) < 0)
+            if (alsa.pcm_recover(pcm, static_cast<int>(done), quietly) < 0)
                 return false;
             continue; // an underrun: go on from where the device stopped taking frames
         }
@@ -96,7 +101,7 @@ bool write_all(snd_pcm_t* pcm, const WaveImage& wave, SoundProgress& progress)
             progress.report_first_taken(Clock::now());
         written += static_cast<std::size_t>(done);
     }
-    return snd_pcm_drain(pcm) == 0;
+    return alsa.pcm_drain(pcm) == 0;
 }
 
 // A device that writes into a pipe may lose the pipe's reader: the write then fails in this
@@ -109,18 +114,27 @@ void refuse_broken_pipe_signals()
     pthread_sigmask(SIG_BLOCK, &broken_pipe, nullptr);
 }
 
-// The worker: every call that may block on the device or its server is made here.
+// The worker: every call that may block on the device or its server is made here. The
+// device stays open after the sound until it is released, so that closing it and the sound
+// server winding down do not compete with what the caller does next.
 void play_on_device(const std::shared_ptr<SoundJob>& job)
 {
     refuse_broken_pipe_signals();
     const WaveImage wave = parse_wave(job->image).image;
     bool complete = false;
-    if (const Pcm pcm = open_default_device();
-        pcm && job->progress.wanted() && configure(pcm.get(), wave.format)) {
-        job->progress.report_opened();
-        complete = write_all(pcm.get(), wave, job->progress);
+    if (const AlsaLibrary* alsa = alsa_library()) {
+        Pcm pcm = open_default_device(*alsa);
+        if (pcm && job->progress.wanted() && configure(*alsa, pcm.get(), wave.format)) {
+            job->progress.report_opened();
+            complete = write_all(*alsa, pcm.get(), wave, job->progress);
+        }
+        job->progress.report_finished(complete);
+        if (pcm)
+            job->progress.await_release(Clock::now() + kLongestHold);
+    } else {
+        job->progress.report_finished(complete);
     }
-    job->progress.report_finished(complete); // only once the device is closed again
+    job->progress.report_closed();
 }
 
 bool start_worker(const std::shared_ptr<SoundJob>& job)
@@ -155,11 +169,30 @@ bool await_sound(SoundProgress& progress, Clock::duration length)
     return progress.complete();
 }
 
+// The device is closed once the program is back in its event loop, after whatever the
+// caller does when the sound has ended (a door movement); at once without an event loop.
+void release_when_idle(const std::shared_ptr<SoundJob>& job)
+{
+    QCoreApplication* loop = QCoreApplication::instance();
+    if (loop == nullptr) {
+        job->progress.release();
+        return;
+    }
+    QMetaObject::invokeMethod(loop, [job] { job->progress.release(); }, Qt::QueuedConnection);
 }
 
-AlsaSoundSink::AlsaSoundSink()
+}
+
+// A device that has not answered the last call yet is not tried again. One that has is
+// closed before it is opened again, as a device without mixing takes one player at a time.
+bool AlsaSoundSink::device_free()
 {
-    snd_lib_error_set_handler(ignore_alsa_message);
+    if (!m_last)
+        return true;
+    if (!m_last->progress.is_finished())
+        return false;
+    m_last->progress.release();
+    return m_last->progress.reached(SoundProgress::Stage::Closed, Clock::now() + kAnswer);
 }
 
 bool AlsaSoundSink::play(std::span<const std::uint8_t> wave_image)
@@ -169,13 +202,15 @@ bool AlsaSoundSink::play(std::span<const std::uint8_t> wave_image)
         return false;
     if (parsed.image.frames() == 0)
         return true;
-    if (m_last && !m_last->progress.is_finished())
-        return false; // the device has not answered the last call yet: it is not tried again
+    if (!device_free())
+        return false;
     const auto job = std::make_shared<SoundJob>(wave_image);
     if (!start_worker(job))
         return false;
     m_last = job;
-    return await_sound(job->progress, length_of(parsed.image));
+    const bool heard = await_sound(job->progress, length_of(parsed.image));
+    release_when_idle(job);
+    return heard;
 }
 
 }

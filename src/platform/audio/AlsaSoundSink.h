@@ -14,11 +14,12 @@ struct SoundJob;
 
 class AlsaSoundSink : public SoundSink {
 public:
-    AlsaSoundSink();
     bool play(std::span<const std::uint8_t> wave_image) override;
 
 private:
-    std::shared_ptr<const SoundJob> m_last; // its worker may still be stuck on the device
+    bool device_free();
+
+    std::shared_ptr<SoundJob> m_last; // its worker may still be stuck on the device
 };
 
 }

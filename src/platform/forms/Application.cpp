@@ -3,12 +3,12 @@
 #include "platform/forms/DesktopEnd.h"
 #include "platform/forms/Font.h"
 #include "platform/forms/Forms.h"
-#include "platform/system/Resources.h"
-#include "platform/x11/DisplayProbe.h"
+#include "platform/forms/PlatformStart.h"
+#include "platform/forms/WindowIcon.h"
 
 #include <QApplication>
-#include <QIcon>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -24,6 +24,23 @@ void prefer_x11_platform()
 }
 
 namespace {
+
+// Qt connects to the X server when it starts: only whether there is one to connect to.
+std::optional<std::string> x11_problem()
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0')
+        return "no display to show the windows on (DISPLAY is not set)";
+    return std::nullopt;
+}
+
+bool x11_chosen()
+{
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    return asked.startsWith("xcb") || (asked.isEmpty() && std::getenv("WAYLAND_DISPLAY") == nullptr);
+}
+
+std::string x11_unreachable() { return "cannot connect to the X display \"" + qEnvironmentVariable("DISPLAY").toStdString() + "\""; }
 
 // Only whether the compositor's socket is there; the rest is left to Qt.
 std::optional<std::string> wayland_problem(const std::string& display)
@@ -52,13 +69,22 @@ std::optional<std::string> display_problem()
     return std::nullopt; // another platform asked for by name: Qt judges it
 }
 
+void print_start_problem(const char* argv0, const std::string& problem)
+{
+    const std::string name = argv0 ? std::filesystem::path(argv0).filename().string() : "QK31T0207";
+    std::fprintf(stderr, "%s: %s\n", name.c_str(), problem.c_str());
+}
+
 Application::Application(int& argc, char** argv, const ProgramIdentity& identity)
 {
     prefer_x11_platform();
-    m_app = std::make_unique<QApplication>(argc, argv);
+    {
+        const PlatformStart start(argc > 0 ? argv[0] : nullptr, x11_chosen() ? x11_unreachable() : "");
+        m_app = std::make_unique<QApplication>(argc, argv);
+    }
     QApplication::setQuitOnLastWindowClosed(false); // the program ends only through End
     set_program_identity(identity);
-    QApplication::setWindowIcon(QIcon(QString::fromStdString(asset_path(identity.icon_asset))));
+    QApplication::setWindowIcon(window_icon(identity.icon_asset));
     // Wayland compositors find the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktop_id));
     install_font_substitutions();

@@ -12,6 +12,8 @@ namespace platform {
 
 class Application {
 public:
+    // A display that cannot be reached ends the program here, with status 1 and one line
+    // on stderr, as display_problem's do.
     Application(int& argc, char** argv, const ProgramIdentity& identity);
     ~Application();
 
@@ -27,8 +29,12 @@ private:
 // client can neither place its windows nor keep one above the others.
 void prefer_x11_platform();
 
-// Why the window system cannot be reached, checked before Qt is started (which would abort
-// the program); nothing when it can, or when the platform is one Qt is left to judge.
+// Why the window system cannot be reached, as far as is known without connecting to it
+// (which Qt does once, when it starts); nothing when it may be, or when the platform is one
+// Qt is left to judge.
 std::optional<std::string> display_problem();
+
+// The line that says why the program cannot start, on stderr: "<program>: <problem>".
+void print_start_problem(const char* argv0, const std::string& problem);
 
 }

@@ -1,5 +1,5 @@
 #include "platform/forms/Form.h"
-#include "platform/system/Resources.h"
+#include "platform/forms/WindowIcon.h"
 
 #include "platform/forms/Forms.h"
 #include "platform/forms/HandlerScope.h"
@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QIcon>
 #include <QMouseEvent>
 #include <QThread>
 #include <algorithm>
@@ -101,7 +100,7 @@ void Form::set_caption(const std::string& caption) { surface().setWindowTitle(QS
 
 void Form::set_icon(const std::string& asset_file)
 {
-    surface().setWindowIcon(QIcon(QString::fromStdString(asset_path(asset_file))));
+    surface().setWindowIcon(window_icon(asset_file));
 }
 
 QMargins Form::frame_margins() const

@@ -1,0 +1,25 @@
+#include "platform/forms/WindowIcon.h"
+
+#include "platform/system/Resources.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace platform {
+
+QIcon window_icon(const std::string& icon_file)
+{
+    const QString stem = QString::fromStdString(icon_file.substr(0, icon_file.rfind('.')));
+    const QDir assets(QString::fromStdString(asset_path("")));
+    QIcon icon;
+    for (const QString& size : assets.entryList({ stem + "_*.png" }, QDir::Files)) {
+        // Read as PNG only: a format left to be found loads every picture plugin to ask each.
+        QImageReader reader(assets.filePath(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
+}
