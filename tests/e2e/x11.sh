@@ -2,17 +2,15 @@
 # at windows and pixels. Sourced by the test scripts.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
 
 # A script run with its standard input closed would hand fd 0 to the first file it opens,
 # and the X server or the window manager would take it for their input.
 { : <&0; } 2>/dev/null || exec </dev/null
 
-note() { echo "-- $*"; }
-
 # wait_for <seconds> <command...>: retries the command until it succeeds.
 wait_for() {
-  local limit=$1; shift
-  local end=$((SECONDS + limit))
+  local end=$((SECONDS + $1)); shift
   until "$@" >/dev/null 2>&1; do
     [ $SECONDS -lt $end ] || return 1
     sleep 0.1
@@ -21,17 +19,9 @@ wait_for() {
 
 # How long a loaded machine may take to bring the server or the window manager up.
 X_START_SECONDS=${X_START_SECONDS:-60}
-
-# wait_while_alive <pid> <command...>: retries the command for up to X_START_SECONDS while
-# the process lives.
-wait_while_alive() {
-  local pid=$1; shift
-  local end=$((SECONDS + X_START_SECONDS))
-  until "$@" >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $end ] || return 1
-    sleep 0.1
-  done
-}
+# alive_and <pid> <command...>: the command succeeds, or the process is gone (and so is the wait).
+alive_and() { "${@:2}" || { kill -0 "$1" || exit 3; return 1; }; }
+started() { (wait_for "$X_START_SECONDS" alive_and "$@") >/dev/null 2>&1; }
 
 # The window manager is running when the root window names a check window that names
 # itself: the window manager's own mark that it is alive.
@@ -40,9 +30,6 @@ wm_running() {
   check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
   [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id # $check\$"
 }
-
-# The display the server wrote to its readiness file, once it accepts connections.
-x_display_ready() { [ -s "$WORK/xvfb.display" ]; }
 
 # start_x: a private Xvfb (on a free display it picks itself, ready once it names it) with
 # openbox, and DISPLAY pointing there; its screen is X_SCREEN_SIZE ("WIDTHxHEIGHT") or
@@ -56,10 +43,7 @@ start_x() {
   Xvfb -displayfd 3 -screen 0 "${X_SCREEN_SIZE:-1280x800}x24" -nolisten tcp -noreset \
     3>"$WORK/xvfb.display" </dev/null >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
-  if ! wait_while_alive "$XVFB_PID" x_display_ready; then
-    stop_x
-    fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-  fi
+  started "$XVFB_PID" test -s "$WORK/xvfb.display" || { stop_x; fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"; }
   export DISPLAY=":$(head -1 "$WORK/xvfb.display")"
   openbox --config-file /etc/xdg/openbox/rc.xml </dev/null >"$WORK/openbox.log" 2>&1 &
   WM_PID=$!
@@ -67,10 +51,7 @@ start_x() {
   # the guard ends both within a second.
   (while kill -0 $$ 2>/dev/null; do sleep 1; done; kill "$WM_PID" "$XVFB_PID") </dev/null >/dev/null 2>&1 &
   X_GUARD_PID=$!
-  if ! wait_while_alive "$WM_PID" wm_running; then
-    stop_x
-    fail "openbox did not start on $DISPLAY: $(cat "$WORK/openbox.log")"
-  fi
+  started "$WM_PID" wm_running || { stop_x; fail "openbox did not start on $DISPLAY: $(cat "$WORK/openbox.log")"; }
 }
 
 # stop_x: ends the window manager and the server started by start_x and waits for them.
@@ -81,17 +62,13 @@ stop_x() {
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
-  X_GUARD_PID=
-  WM_PID=
-  XVFB_PID=
+  X_GUARD_PID= WM_PID= XVFB_PID=
 }
 
 # The id of the visible window with this exact title.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 window_shown() { [ -n "$(window_named "$1")" ]; }
 window_gone() { [ -z "$(window_named "$1")" ]; }
-# The number of visible windows of the program (menus included).
-program_windows() { xdotool search --onlyvisible --class QK31T0207 2>/dev/null | wc -l; }
 
 # "left right top bottom" of the frame openbox draws around a window.
 frame_extents() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ','; }
@@ -109,9 +86,7 @@ pixel() {
 }
 
 # click <window> <x> <y> [button]: a click at client pixel x, y of a window.
-click() {
-  xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"
-}
+click() { xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"; }
 
 # "x y" of a window's frame on the screen.
 frame_place() {
@@ -120,17 +95,17 @@ frame_place() {
   read -r l r t b < <(frame_extents "$1")
   echo "$((x - l)) $((y - t))"
 }
-
 placed_at() { [ "$(frame_place "$1")" = "$2" ]; }
 
-# The close box of the main window's title bar: a key would reach the sign, and any key
-# there gives the sign folder its "/".
+# The close box of the main window's title bar: a close key would first reach the sign, and
+# any key there gives the sign folder its "/".
 press_close_box() {
   local x y w h l r t b
   read -r x y w h < <(client_geometry "$MAIN")
   read -r l r t b < <(frame_extents "$MAIN")
   xdotool mousemove $((x + w + r - 12)) $((y - t / 2)) sleep 0.2 click 1
 }
+close_bus() { press_close_box; wait_end; } # sets STATUS
 
 # Waits up to 10 s for the program's end and sets STATUS.
 wait_end() {
@@ -141,34 +116,14 @@ wait_end() {
   BUS_PID=
 }
 
-# run_path_safe <executable>: each entry of its run path is absolute or starts at $ORIGIN; an
-# empty or relative entry would have the working folder searched for libraries.
-run_path_safe() {
-  local path
-  path=$(readelf -d "$1" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]$/\2/p')
-  [ -z "$path" ] || [[ "$path" =~ ^(/|\$ORIGIN)[^:]*(:(/|\$ORIGIN)[^:]*)*$ ]]
-}
-
-# plant_libraries <folder> <executable>: a library under each name the executable needs, and
-# under the maker's library's name, each leaving <folder>/planted-ran behind if it is ever loaded.
-plant_libraries() {
-  local folder=$1 name
-  printf '#include <stdio.h>\n__attribute__((constructor)) static void ran(void) { fclose(fopen("%s/planted-ran", "w")); }\n' \
-    "$folder" >"$folder/planted.c"
-  cc -shared -fPIC -o "$folder/planted.so" "$folder/planted.c"
-  for name in libKQZ5Res.so $(readelf -d "$2" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p'); do
-    cp "$folder/planted.so" "$folder/$name"
-  done
-}
-
 MAIN_TITLE="ポルカ号　-　QK31T0207"
 
-# start_bus [command prefix...]: starts the program copied to $WORK/bin/QK31T0207, in the
-# folder $WORK, waits for both its windows and sets BUS_PID, MAIN and PANEL.
+# start_bus [command prefix...]: starts $BUS_EXE (the program copied to $WORK/bin/QK31T0207),
+# in the folder $WORK, waits for both its windows and sets BUS_PID, MAIN and PANEL.
 start_bus() {
-  (cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$@" "$WORK/bin/QK31T0207") >"$WORK/bus.log" 2>&1 &
+  (cd "$WORK" && QT_QPA_PLATFORM=xcb exec "$@" "${BUS_EXE:-$WORK/bin/QK31T0207}") >"$WORK/bus.log" 2>&1 &
   BUS_PID=$!
-  wait_for 30 window_shown "$MAIN_TITLE" || fail "no main window titled $MAIN_TITLE"
+  wait_for 30 window_shown "$MAIN_TITLE" || fail "no main window titled $MAIN_TITLE: $(cat "$WORK/bus.log")"
   wait_for 10 window_shown "設定パネル" || fail "no settings panel"
   MAIN=$(window_named "$MAIN_TITLE")
   PANEL=$(window_named "設定パネル")

@@ -2,6 +2,8 @@
 // and are shown pixel for pixel, a picture of the user's is enlarged by repeating its
 // pixels, and sizes in twips and program pixels stay what they are at 100 %.
 #include "NoWindowLeft.h"
+#include "ProgramState.h"
+#include "app/Form1.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/controls/CheckBox.h"
 #include "platform/forms/controls/Image.h"
@@ -28,6 +30,14 @@ public:
 };
 
 int scale() { return qRound(qApp->devicePixelRatio()); }
+
+// A built-in picture as the file made for the screen's scale holds it.
+QImage made_for_the_screen(QString file)
+{
+    if (scale() > 1)
+        file.replace(".", QString("@%1x.").arg(scale()));
+    return QImage(":/assets/" + file).convertToFormat(QImage::Format_RGB32);
+}
 
 // Four colours in a 2 x 2 check, each cell `cell` pixels: hard edges everywhere.
 QImage check_picture(int cell)
@@ -68,10 +78,12 @@ class HiDpiTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { reset_program_state(); }
     void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void built_in_pictures_match_the_screen_data();
     void built_in_pictures_match_the_screen();
+    void bus_body_matches_the_screen();
     void users_pictures_are_enlarged_without_smoothing_data();
     void users_pictures_are_enlarged_without_smoothing();
     void picture_box_shows_and_fits_the_picture();
@@ -82,10 +94,9 @@ private slots:
 void HiDpiTest::built_in_pictures_match_the_screen_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("sign") << "sign_blank.bmp" << QSize(52, 32);
-    QTest::newRow("front door") << "front_door.bmp" << QSize(73, 148);
-    QTest::newRow("switch face") << "switch_front.bmp" << QSize(50, 20);
+    QTest::newRow("sign") << "sign_blank.bmp";
+    QTest::newRow("front door") << "front_door.bmp";
+    QTest::newRow("switch face") << "switch_front.bmp";
 }
 
 // Shown at its own size, a built-in picture lands on the screen exactly as the file made
@@ -93,20 +104,25 @@ void HiDpiTest::built_in_pictures_match_the_screen_data()
 void HiDpiTest::built_in_pictures_match_the_screen()
 {
     QFETCH(QString, file);
-    QFETCH(QSize, size);
     const Picture picture = LoadAssetPicture(file.toStdString());
+    const QSize size = QImage(":/assets/" + file).size();
     QCOMPARE(QSize(picture.width_px(), picture.height_px()), size);
 
     Stage& stage = window<Stage>();
     Image image(stage, "image", { .rect { 300, 150, 0, 0 } });
     image.set_picture(picture);
-    QCOMPARE(image.pixel_rect(), QRect(QPoint(20, 10), size));
-
-    const QString made_for = scale() == 1 ? file : QString(file).replace(".", QString("@%1x.").arg(scale()));
-    const QImage expected = QImage(":/assets/" + made_for).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(image.pixel_rect(), QRect(QPoint(20, 10), size)); // program pixels, as at 100 %
+    const QImage expected = made_for_the_screen(file);
     QCOMPARE(expected.size(), size * scale());
-    const QImage screen = screen_of(stage);
-    QCOMPARE(screen.copy(QRect(QPoint(20, 10) * scale(), expected.size())), expected);
+    QCOMPARE(screen_of(stage).copy(QRect(QPoint(20, 10) * scale(), expected.size())), expected);
+}
+
+// The bus's body is its window's own picture: its lettering, clear of every control, is the
+// picture's made for this scale.
+void HiDpiTest::bus_body_matches_the_screen()
+{
+    const QRect lettering(QPoint(100, 114) * scale(), QSize(100, 22) * scale());
+    QCOMPARE(screen_of(window<Form1>()).copy(lettering), made_for_the_screen("bus_body.bmp").copy(lettering));
 }
 
 void HiDpiTest::users_pictures_are_enlarged_without_smoothing_data()
@@ -155,7 +171,7 @@ void HiDpiTest::switch_face_keeps_its_size()
     CheckBox door(stage, "door", { .rect { 0, 300, 735, 510 }, .face = LoadAssetPicture("switch_front.bmp") });
     stage.Show();
     auto& button = static_cast<QAbstractButton&>(door.widget());
-    QCOMPARE(button.iconSize(), QSize(50, 20));
+    QCOMPARE(button.iconSize(), QImage(":/assets/switch_front.bmp").size());
 }
 
 // The title bar's 32-pixel icon comes from the icon file made for this scale.
@@ -163,8 +179,9 @@ void HiDpiTest::window_icon_matches_the_screen()
 {
     Stage& stage = window<Stage>();
     stage.set_icon("bus.ico");
-    const QImage shown = stage.surface().windowIcon().pixmap(QSize(32, 32), scale()).toImage();
-    const QString made_for = scale() == 1 ? "bus.ico" : QString("bus@%1x.ico").arg(scale());
+    QImage shown = stage.surface().windowIcon().pixmap(QSize(32, 32), scale()).toImage();
+    shown.setDevicePixelRatio(1);
+    const QString made_for = QString("bus_%1.png").arg(32 * scale());
     QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
              QImage(":/assets/" + made_for).convertToFormat(QImage::Format_ARGB32));
 }

@@ -11,26 +11,13 @@ failures=0
 # expect_no_display <case> <text the line must hold> [VAR=value...]: runs the program in an
 # otherwise empty environment, from an empty folder.
 expect_no_display() {
-  local name=$1 text=$2; shift 2
-  local status=0
+  local name=$1 text=$2 status=0; shift 2
   mkdir "$work/$name"
-  (cd "$work/$name" && ulimit -c unlimited && exec env -i "$@" "$exe") \
-    >"$work/$name.out" 2>"$work/$name.err" </dev/null || status=$?
-  local lines
-  lines=$(wc -l <"$work/$name.err")
-  local problem=""
-  if [ "$status" != 1 ]; then problem="exit status $status"
-  elif [ "$lines" != 1 ]; then problem="$lines lines on stderr"
-  elif ! grep -qF -- "$text" "$work/$name.err"; then problem="the line does not say \"$text\""
-  elif [ -s "$work/$name.out" ]; then problem="printed on stdout"
-  elif [ -n "$(ls -A "$work/$name")" ]; then problem="left files: $(ls -A "$work/$name")"
-  fi
-  if [ -n "$problem" ]; then
-    echo "FAIL $name: $problem"
-    sed 's/^/  stderr: /' "$work/$name.err"
+  (cd "$work/$name" && ulimit -c unlimited && exec env -i "$@" "$exe") >"$work/out" 2>"$work/err" </dev/null || status=$?
+  local seen="status $status, $(wc -l <"$work/err") line(s) on stderr, $(wc -c <"$work/out") bytes on stdout, files: $(ls -A "$work/$name")"
+  if [ "$seen" != "status 1, 1 line(s) on stderr, 0 bytes on stdout, files: " ] || ! grep -qF -- "$text" "$work/err"; then
+    echo "FAIL $name: $seen; \"$text\" expected in: $(cat "$work/err")"
     failures=$((failures + 1))
-  else
-    echo "ok   $name: $(cat "$work/$name.err")"
   fi
 }
 

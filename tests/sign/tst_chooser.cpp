@@ -58,7 +58,6 @@ private slots:
     void init() { reset_program_state(); m_boxes.shown.clear(); }
     void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
-    void design_of_the_chooser();
     void closing_the_chooser_data();
     void closing_the_chooser();
     void a_folder_rejected_on_a_first_run_leaves_none();
@@ -69,17 +68,6 @@ private:
     RecordingMessageBoxes m_boxes; // also keeps an unexpected message from waiting for a click
     RecordingSoundSink m_sound;
 };
-
-void ChooserTest::design_of_the_chooser()
-{
-    frmBrowseDir& c = window<frmBrowseDir>();
-    const Sequence captions { c.caption(), c.Label2.caption(), c.Label1.caption(),
-                              c.Command1.caption(), c.Command2(0).caption(), c.Command2(1).caption() };
-    const Sequence expected { "画像の位置", "方向幕のあるフォルダを指定してください", "位置：", "参照(&B)...", "OK", "キャンセル" };
-    COMPARE_SEQUENCE(expected, captions, "captions of the form, Label2, Label1, browse, OK and Cancel");
-    QCOMPARE(QSizeF(c.scale_width(), c.scale_height()), QSizeF(6900, 1215));
-    QCOMPARE(QRectF(c.Text1.left(), c.Text1.top(), c.Text1.width(), c.Text1.height()), QRectF(555, 405, 5070, 300));
-}
 
 void ChooserTest::closing_the_chooser_data()
 {
