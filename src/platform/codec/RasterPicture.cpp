@@ -68,21 +68,32 @@ void read_jpeg(RasterLayout& layout, Bytes file)
     layout.in_parts = true;
 }
 
-std::optional<RasterLayout> read_layout(const QByteArray& bytes)
+// What Qt's reader tells of the picture; an uncompressed bitmap is read without it.
+RasterLayout read_qt_layout(const QByteArray& bytes)
 {
+    RasterLayout layout;
+    if (signature_format(bytes) == "bmp") {
+        layout.format = "bmp";
+        read_bitmap(layout, bytes_of(bytes));
+        if (layout.own_bitmap)
+            return layout;
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
     read_by_signature(reader, bytes);
-    RasterLayout layout;
     layout.format = reader.format();
+    layout.size = layout.decoded_whole = reader.size();
+    return layout;
+}
+
+std::optional<RasterLayout> read_layout(const QByteArray& bytes)
+{
+    RasterLayout layout = read_qt_layout(bytes);
     if (!picture_format(layout.format))
         return std::nullopt;
-    layout.size = layout.decoded_whole = reader.size();
     const Bytes file = bytes_of(bytes);
-    if (layout.format == "bmp")
-        read_bitmap(layout, file);
-    else if (layout.format == "gif")
+    if (layout.format == "gif")
         read_gif(layout, file);
     else if (layout.format == "jpeg")
         read_jpeg(layout, file);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -80,12 +81,16 @@ QMargins request_frame_extents(QWidget& window)
     const auto id = static_cast<xcb_window_t>(probe.winId());
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
     send_request(connection, id);
+    // A window manager answers within a millisecond or so: asked again soon at first, then
+    // less often, so that the program's start does not wait longer than the answer takes.
     const auto deadline = std::chrono::steady_clock::now() + ReplyWait;
+    std::chrono::microseconds pause { 100 };
     do {
         const auto values = cardinals(connection, id, extents, XCB_ATOM_CARDINAL);
         if (values.size() == 4)
             return QMargins(int(values[0]), int(values[2]), int(values[1]), int(values[3]));
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(5000));
     } while (std::chrono::steady_clock::now() < deadline);
     return {};
 }
