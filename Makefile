@@ -4,13 +4,15 @@
 #   make test-sanitize  the same in build-asan/, built with the address, leak and
 #                       undefined-behaviour checkers
 #   make fuzz   each fuzz target for FUZZ_SECONDS (60) in build-fuzz/, built with clang
+#   make test-weight  fails when the tests outweigh TEST_WEIGHT_MAX (0.35) of the code
 BUILD ?= build
 SANITIZE_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
+TEST_WEIGHT_MAX ?= 0.35
 
-.PHONY: deps configure build run test test-sanitize fuzz bench clean
+.PHONY: deps configure build run test test-sanitize test-weight fuzz bench clean
 
 deps:
 	tools/install-deps.sh
@@ -29,6 +31,9 @@ test: build
 
 test-sanitize:
 	$(MAKE) test BUILD=$(SANITIZE_BUILD) CMAKE_FLAGS=-DBUS_SANITIZE=ON
+
+test-weight:
+	tools/test-weight.sh --max $(TEST_WEIGHT_MAX)
 
 fuzz:
 	tools/run-fuzzers.sh $(FUZZ_SECONDS)
