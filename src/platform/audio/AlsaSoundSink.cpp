@@ -4,8 +4,6 @@
 #include "platform/audio/SoundProgress.h"
 #include "platform/audio/WaveImage.h"
 
-#include <QCoreApplication>
-
 #include <pthread.h>
 
 #include <algorithm>
@@ -68,10 +66,6 @@ using Clock = SoundProgress::Clock;
 // sound's own length it may take to play it.
 constexpr std::chrono::seconds kAnswer { 1 };
 
-// The longest a device is kept open after its sound when nobody releases it: longer than
-// the slowest door movement.
-constexpr std::chrono::seconds kLongestHold { 10 };
-
 // The sound's own length.
 Clock::duration length_of(const WaveImage& wave)
 {
@@ -114,27 +108,20 @@ void refuse_broken_pipe_signals()
     pthread_sigmask(SIG_BLOCK, &broken_pipe, nullptr);
 }
 
-// The worker: every call that may block on the device or its server is made here. The
-// device stays open after the sound until it is released, so that closing it and the sound
-// server winding down do not compete with what the caller does next.
+// The worker: every call that may block on the device or its server is made here.
 void play_on_device(const std::shared_ptr<SoundJob>& job)
 {
     refuse_broken_pipe_signals();
     const WaveImage wave = parse_wave(job->image).image;
     bool complete = false;
     if (const AlsaLibrary* alsa = alsa_library()) {
-        Pcm pcm = open_default_device(*alsa);
+        const Pcm pcm = open_default_device(*alsa);
         if (pcm && job->progress.wanted() && configure(*alsa, pcm.get(), wave.format)) {
             job->progress.report_opened();
             complete = write_all(*alsa, pcm.get(), wave, job->progress);
         }
-        job->progress.report_finished(complete);
-        if (pcm)
-            job->progress.await_release(Clock::now() + kLongestHold);
-    } else {
-        job->progress.report_finished(complete);
     }
-    job->progress.report_closed();
+    job->progress.report_finished(complete); // only once the device is closed again
 }
 
 bool start_worker(const std::shared_ptr<SoundJob>& job)
@@ -169,30 +156,6 @@ bool await_sound(SoundProgress& progress, Clock::duration length)
     return progress.complete();
 }
 
-// The device is closed once the program is back in its event loop, after whatever the
-// caller does when the sound has ended (a door movement); at once without an event loop.
-void release_when_idle(const std::shared_ptr<SoundJob>& job)
-{
-    QCoreApplication* loop = QCoreApplication::instance();
-    if (loop == nullptr) {
-        job->progress.release();
-        return;
-    }
-    QMetaObject::invokeMethod(loop, [job] { job->progress.release(); }, Qt::QueuedConnection);
-}
-
-}
-
-// A device that has not answered the last call yet is not tried again. One that has is
-// closed before it is opened again, as a device without mixing takes one player at a time.
-bool AlsaSoundSink::device_free()
-{
-    if (!m_last)
-        return true;
-    if (!m_last->progress.is_finished())
-        return false;
-    m_last->progress.release();
-    return m_last->progress.reached(SoundProgress::Stage::Closed, Clock::now() + kAnswer);
 }
 
 bool AlsaSoundSink::play(std::span<const std::uint8_t> wave_image)
@@ -202,15 +165,13 @@ bool AlsaSoundSink::play(std::span<const std::uint8_t> wave_image)
         return false;
     if (parsed.image.frames() == 0)
         return true;
-    if (!device_free())
-        return false;
+    if (m_last && !m_last->progress.is_finished())
+        return false; // the device has not answered the last call yet: it is not tried again
     const auto job = std::make_shared<SoundJob>(wave_image);
     if (!start_worker(job))
         return false;
     m_last = job;
-    const bool heard = await_sound(job->progress, length_of(parsed.image));
-    release_when_idle(job);
-    return heard;
+    return await_sound(job->progress, length_of(parsed.image));
 }
 
 }

@@ -17,9 +17,7 @@ public:
     bool play(std::span<const std::uint8_t> wave_image) override;
 
 private:
-    bool device_free();
-
-    std::shared_ptr<SoundJob> m_last; // its worker may still be stuck on the device
+    std::shared_ptr<const SoundJob> m_last; // its worker may still be stuck on the device
 };
 
 }

@@ -28,18 +28,6 @@ void SoundProgress::report_finished(bool complete)
     advance(Stage::Finished);
 }
 
-void SoundProgress::report_closed()
-{
-    const std::lock_guard lock(m_mutex);
-    advance(Stage::Closed);
-}
-
-void SoundProgress::await_release(Clock::time_point deadline)
-{
-    std::unique_lock lock(m_mutex);
-    m_changed.wait_until(lock, deadline, [&] { return m_released || !m_wanted; });
-}
-
 bool SoundProgress::wanted() const
 {
     const std::lock_guard lock(m_mutex);
@@ -56,20 +44,12 @@ void SoundProgress::give_up()
 {
     const std::lock_guard lock(m_mutex);
     m_wanted = false;
-    m_changed.notify_all();
-}
-
-void SoundProgress::release()
-{
-    const std::lock_guard lock(m_mutex);
-    m_released = true;
-    m_changed.notify_all();
 }
 
 bool SoundProgress::is_finished() const
 {
     const std::lock_guard lock(m_mutex);
-    return m_stage >= Stage::Finished;
+    return m_stage == Stage::Finished;
 }
 
 std::optional<SoundProgress::Clock::time_point> SoundProgress::first_taken() const

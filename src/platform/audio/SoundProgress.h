@@ -12,22 +12,18 @@ namespace platform {
 class SoundProgress {
 public:
     using Clock = std::chrono::steady_clock;
-    enum class Stage { Opening, Opened, Playing, Finished, Closed }; // in the order they come
+    enum class Stage { Opening, Opened, Playing, Finished }; // in the order they come
 
     // The worker's side.
     void report_opened();
     void report_first_taken(Clock::time_point when);
-    void report_finished(bool complete); // played to its end, or failed
-    void report_closed();
+    void report_finished(bool complete); // the device is closed again
     bool wanted() const;
-    // Waits until the caller releases the device, gives up on it, or `deadline` comes.
-    void await_release(Clock::time_point deadline);
 
     // The caller's side. Waits until the worker has reached `stage`, or any later one;
     // false if `deadline` came first.
     bool reached(Stage stage, Clock::time_point deadline);
     void give_up();
-    void release();
     bool is_finished() const;
     std::optional<Clock::time_point> first_taken() const;
     bool complete() const;
@@ -41,7 +37,6 @@ private:
     std::optional<Clock::time_point> m_first_taken;
     bool m_complete { false };
     bool m_wanted { true };
-    bool m_released { false };
 };
 
 }
