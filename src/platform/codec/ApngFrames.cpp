@@ -36,6 +36,20 @@ Chunk chunk_at(Bytes file, std::size_t at)
     return { std::string(reinterpret_cast<const char*>(type.data()), 4), file.part(at + 8, length), at + 12 + length };
 }
 
+}
+
+void require_whole_png(Bytes file)
+{
+    for (std::size_t at = 8;;) {
+        const Chunk chunk = chunk_at(file, at);
+        if (chunk.type == "IEND")
+            return;
+        at = chunk.end;
+    }
+}
+
+namespace {
+
 std::uint32_t crc32(QByteArrayView bytes)
 {
     static const std::array<std::uint32_t, 256> table = [] {

@@ -1,6 +1,7 @@
 #include "platform/codec/RasterPicture.h"
 #include "platform/codec/PictureLimits.h"
 
+#include "platform/codec/ApngFrames.h"
 #include "platform/codec/Dib.h"
 #include "platform/codec/JpegHeader.h"
 #include "platform/codec/PictureFormat.h"
@@ -93,7 +94,9 @@ std::optional<RasterLayout> read_layout(const QByteArray& bytes)
     if (!picture_format(layout.format))
         return std::nullopt;
     const Bytes file = bytes_of(bytes);
-    if (layout.format == "gif")
+    if (layout.format == "png")
+        require_whole_png(file);
+    else if (layout.format == "gif")
         read_gif(layout, file);
     else if (layout.format == "jpeg")
         read_jpeg(layout, file);
