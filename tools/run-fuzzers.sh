@@ -14,7 +14,9 @@ CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DBUS_FUZZ=ON -DCMAKE
 mapfile -t targets < <(grep -v '^$' "$BUILD/fuzzers.txt" | grep -- "$FILTER" || true)
 [ ${#targets[@]} -gt 0 ] || { echo "no fuzz target matches '$FILTER'"; exit 1; }
 cmake --build "$BUILD" --target "${targets[@]%%=*}"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# A small quarantine: with the default one, the big pictures decoded and freed over a minute
+# are held by the checker and count as the target's memory (1.5 GB, against 0.3 GB).
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=64 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/opentype/ipafont-gothic
 for entry in "${targets[@]}"; do
   name=${entry%%=*} seeds=${entry#*=}
