@@ -163,8 +163,8 @@ fault_list() {
 - std::llround(double(himetric) * 96.0 / 2540.0)
 + std::llround(double(himetric) * 100.0 / 2540.0)
 @@ 49 src/platform/codec/Dib.cpp | a bitmap whose rows are not all in the file is drawn
-- require(bits.has(0, static_cast<std::size_t>(stride * rows)));
-+ require(bits.has(0, static_cast<std::size_t>(stride)));
+- require(bits.has(0, static_cast<std::size_t>(stride_of(header) * std::abs(header.height))));
++ require(bits.has(0, static_cast<std::size_t>(stride_of(header))));
 @@ 50 src/platform/system/RegularFile.cpp | a FIFO or a device is opened as a picture
 - if (!S_ISREG(info.st_mode))
 + if (S_ISDIR(info.st_mode))
