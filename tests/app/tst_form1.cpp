@@ -58,7 +58,6 @@ private slots:
     void only_the_right_button_opens_the_signboard_menu();
     void version_dialog_opens_modally_and_goes_away();
     void closing_the_main_window_ends_everything();
-    void a_closed_panel_comes_back_with_design_values();
 
 private:
     RecordingMessageBoxes m_boxes;
@@ -115,15 +114,6 @@ void Form1Test::closing_the_main_window_ends_everything()
     bus.surface().close();
     QVERIFY(!bus.visible());
     QVERIFY(!window_exists<frmSet>() || !window<frmSet>().visible());
-}
-
-void Form1Test::a_closed_panel_comes_back_with_design_values()
-{
-    window<Form1>();
-    window<frmSet>().surface().close();
-    const frmSet& fresh = window<frmSet>(); // not the closed one, nor loaded like it
-    QCOMPARE((fresh.visible() ? "shown, " : "hidden, ") + speeds_and_mode(fresh),
-             std::string("hidden, 6000 10000 shown as 0 0, mode 100"));
 }
 
 QTEST_MAIN(Form1Test)

