@@ -282,7 +282,7 @@ private slots:
         QTest::newRow("wmf with no object slots") << with_i16(wmf, 22 + 10, 0)
                                                   << "CreatePenIndirect record: object table too small";
         QTest::newRow("wmf no units per inch") << with_i16(wmf, 14, 0) << "no units per inch";
-        QTest::newRow("wmf bigger than 8192 pixels") << with_i16(with_i16(wmf, 14, 1), 10, 9000)
+        QTest::newRow("wmf of 9000 pixels") << with_i16(with_i16(wmf, 14, 96), 10, 9000)
                                                      << "metafile wider or taller than 8192 px";
         QTest::newRow("emf frame upside down") << with_u32(emf, 36, quint32(-5)) << "frame empty or upside down";
         const int dib = record_at(bitmap, 81);
