@@ -1,6 +1,7 @@
 // The picture loader as the sign uses it: which files give a picture and which fail at
 // once (missing, FIFO, device, folder, damaged, too costly to decode), big pictures decoded
-// only where shown, bitmaps in either row order, and file names that are not UTF-8.
+// only where shown, bitmaps in either row order, drawings, animations, and file names that
+// are not UTF-8.
 #include "Outcome.h"
 
 #include "platform/codec/Animation.h"
@@ -9,7 +10,6 @@
 #include "platform/picture/Picture.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -23,13 +23,11 @@
 #include <map>
 
 #include <climits>
+#include <cstdio>
 
 #include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform;
@@ -58,14 +56,14 @@ bool write_file(const std::string& path, const QByteArray& bytes)
     return ::close(fd) == 0 && written;
 }
 
-QByteArray data_file(const QString& name)
+QByteArray file_bytes(const QString& path)
 {
-    QFile file(PICTURE_DATA "/" + name);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Made with ImageMagick: Qt writes no GIF.
-QByteArray gif_quarters() { return data_file("quarters.gif"); }
+QByteArray data_file(const char* name) { return file_bytes(QStringLiteral(PICTURE_DATA "/") + name); }
+QByteArray seed(const char* name) { return file_bytes(QStringLiteral(PICTURE_SEEDS "/") + name); }
 
 QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
 {
@@ -92,13 +90,18 @@ QImage quarters(QSize size)
     return image;
 }
 
+QByteArray with_height(QByteArray bmp, qint32 height)
+{
+    qToLittleEndian<qint32>(height, bmp.data() + 22);
+    return bmp;
+}
+
 // A bitmap header promising 5000 x 5000 pixels of 24 bits, followed by 1 KB.
 QByteArray bmp_promising_too_much()
 {
     QByteArray bytes = encoded(QImage(4, 4, QImage::Format_RGB32), "BMP").left(54);
     qToLittleEndian<qint32>(5000, bytes.data() + 18);
-    qToLittleEndian<qint32>(5000, bytes.data() + 22);
-    return bytes + QByteArray(1024, '\x40');
+    return with_height(bytes, 5000) + QByteArray(1024, '\x40');
 }
 
 // The same bitmap with its rows stored top to bottom (a negative height), as many writers do.
@@ -110,14 +113,17 @@ QByteArray top_down(const QByteArray& bmp)
     QByteArray flipped = bmp;
     for (qint32 y = 0; y < height; ++y)
         flipped.replace(offset + y * stride, stride, bmp.mid(offset + (height - 1 - y) * stride, stride));
-    qToLittleEndian<qint32>(-height, flipped.data() + 22);
-    return flipped;
+    return with_height(flipped, -height);
 }
 
-QByteArray with_height(QByteArray bmp, qint32 height)
+// A part of a picture drawn on a white surface of the part's size.
+QImage drawn(const Picture& picture, const QRect& part)
 {
-    qToLittleEndian<qint32>(height, bmp.data() + 22);
-    return bmp;
+    QImage surface(part.size(), QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    QPainter painter(&surface);
+    picture.draw(painter, -part.topLeft());
+    return surface;
 }
 
 // The part of a picture the sign shows: all of a small one, the middle of a big one.
@@ -127,86 +133,17 @@ QRect middle(QSize size)
     return QRect(QPoint(hidden.width() / 2, hidden.height() / 2), part);
 }
 
-QImage shown(const Picture& picture)
-{
-    const QRect part = middle(QSize(picture.width_px(), picture.height_px()));
-    QImage surface(part.size(), QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    QPainter painter(&surface);
-    picture.draw(painter, -part.topLeft());
-    return surface;
-}
+QImage shown(const Picture& picture) { return drawn(picture, middle(QSize(picture.width_px(), picture.height_px()))); }
 
-// What showing a picture took, measured in a child process so that a bomb cannot take the
-// tests (or the machine: its address space is capped) down with it.
-struct Cost {
-    bool shown { true };
-    long grown_mb { -1 };
-    qint64 ms { -1 };
-    int warnings { 0 };
-};
+// A pixel of a photograph of the quarters as its red, green and blue halves: "100" is red,
+// "111" the white ground.
+QString halves(QColor pixel) { return QString("%1%2%3").arg(pixel.red() / 128).arg(pixel.green() / 128).arg(pixel.blue() / 128); }
 
-long peak_rss_kb()
+long peak_rss_mb()
 {
     rusage usage { };
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-rlim_t mapped_bytes()
-{
-    rlim_t pages = 0;
-    QFile statm("/proc/self/statm");
-    if (statm.open(QIODevice::ReadOnly))
-        pages = statm.readAll().split(' ').value(0).toULongLong();
-    return pages * rlim_t(::sysconf(_SC_PAGESIZE));
-}
-
-[[noreturn]] void show_and_report(const QByteArray& bytes, int report)
-{
-    const rlimit cap { mapped_bytes() + (2ULL << 30), mapped_bytes() + (2ULL << 30) };
-    ::setrlimit(RLIMIT_AS, &cap);
-    qInstallMessageHandler(count_warnings);
-    const long before = peak_rss_kb();
-    QElapsedTimer timer;
-    timer.start();
-    Cost cost;
-    const std::optional<Picture> picture = decode_picture(bytes);
-    cost.shown = picture && !shown(*picture).isNull();
-    cost.ms = timer.elapsed();
-    cost.grown_mb = (peak_rss_kb() - before) / 1024;
-    cost.warnings = warnings;
-    const bool written = ::write(report, &cost, sizeof cost) == sizeof cost;
-    ::_exit(written ? 0 : 1);
-}
-
-Cost cost_of_showing(const QByteArray& bytes)
-{
-    int report[2];
-    if (::pipe(report) != 0)
-        return {};
-    const pid_t child = ::fork();
-    if (child == 0)
-        show_and_report(bytes, report[1]);
-    ::close(report[1]);
-    Cost cost;
-    pollfd ready { report[0], POLLIN, 0 };
-    if (child > 0 && ::poll(&ready, 1, 30'000) == 1 && ::read(report[0], &cost, sizeof cost) != sizeof cost)
-        cost = {};
-    ::close(report[0]);
-    if (child > 0) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-    }
-    return cost;
-}
-
-}
-
-QByteArray seed(const char* name)
-{
-    QFile file(QStringLiteral(PICTURE_SEEDS "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return usage.ru_maxrss / 1024;
 }
 
 QByteArray svg(const QByteArray& size, const QByteArray& body = "<rect width='4' height='2' fill='red'/>")
@@ -221,6 +158,15 @@ QByteArray gif_of_frames(int frames)
     const QByteArray for_ever = QByteArray::fromHex("21ff0b" "4e45545343415045322e30" "0301000000");
     const QByteArray frame = QByteArray::fromHex("21f90400010000" "00" "2c000000000100010000" "0202440100");
     return header + for_ever + frame.repeated(frames) + QByteArray::fromHex("3b");
+}
+
+// The APNG of two 6 x 4 frames with its second frame moved one pixel right, out of the canvas.
+QByteArray apng_frame_outside_canvas()
+{
+    QByteArray apng = seed("anim-2-frames.png");
+    const qsizetype second = apng.indexOf("fcTL", apng.indexOf("fcTL") + 4);
+    qToBigEndian<quint32>(1, apng.data() + second + 16);
+    return apng;
 }
 
 // The delays of the frames one play gives, in order.
@@ -249,77 +195,86 @@ std::string animation_text(const std::optional<Picture>& picture)
     return text;
 }
 
+}
+
 class PictureLoaderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // The image plugins are loaded before any child process starts from this one.
-        QVERIFY(decode_picture(encoded(quarters({ 8, 8 }), "JPG")));
-        QVERIFY(decode_picture(gif_quarters()));
-    }
-
     void init() { warnings = 0; }
 
-    void what_is_not_a_picture_fails_at_once_data()
+    void pictures_costing_too_much_are_refused_at_once_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<std::string>("outcome");
-        QTest::newRow("missing") << "missing" << std::string("error 53");
-        QTest::newRow("fifo with no writer") << "fifo" << std::string("error 481");
-        QTest::newRow("link to a fifo") << "fifo link" << std::string("error 481");
-        QTest::newRow("folder") << "folder" << std::string("error 481");
-        QTest::newRow("device /dev/zero") << "/dev/zero" << std::string("error 481");
-        QTest::newRow("device /dev/null") << "/dev/null" << std::string("error 481");
-        QTest::newRow("link to a device") << "device link" << std::string("error 481");
-        QTest::newRow("empty file") << "empty" << std::string("error 481");
-        QTest::newRow("text file") << "text" << std::string("error 481");
-        QTest::newRow("truncated jpeg") << "truncated jpeg" << std::string("error 481");
-        QTest::newRow("truncated gif") << "truncated gif" << std::string("error 481");
-        QTest::newRow("bmp promising 5000 x 5000 over 1 KB") << "big bmp" << std::string("error 481");
-        QTest::newRow("bmp of height INT32_MIN") << "bmp int32_min" << std::string("error 481");
-        QTest::newRow("gif followed by 64 GB of nothing") << "gif of 64 GB" << std::string("error 481");
-        QTest::newRow("whole jpeg") << "jpeg" << std::string("60 x 40");
-        QTest::newRow("progressive jpeg") << "progressive jpeg" << std::string("60 x 40");
-        QTest::newRow("whole gif") << "gif" << std::string("60 x 40");
-        QTest::newRow("link to a picture") << "picture link" << std::string("60 x 40");
+        QTest::addColumn<QByteArray>("bytes"); // each of a few hundred bytes
+        QTest::newRow("progressive jpeg of 16384 x 16384") << data_file("progressive-bomb.jpg");
+        QTest::newRow("jpeg of 16384 x 16384, a scan a component") << data_file("multiscan-bomb.jpg");
+        QTest::newRow("gif on a canvas of 12000 x 12000") << data_file("canvas-bomb.gif");
+        QTest::newRow("run-length bmp of 16384 x 16384") << data_file("rle-bomb.bmp");
     }
-    void what_is_not_a_picture_fails_at_once()
+    // A few hundred bytes promising gigabytes of decoding are refused before any of it,
+    // silently, like a damaged picture. This runs first, while the tests have grown little.
+    void pictures_costing_too_much_are_refused_at_once()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!bytes.isEmpty());
+        const long before = peak_rss_mb();
+        QElapsedTimer timer;
+        timer.start();
+        qInstallMessageHandler(count_warnings);
+        const std::optional<Picture> picture = decode_picture(bytes);
+        const bool shown_at_all = picture && !shown(*picture).isNull();
+        qInstallMessageHandler(nullptr);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString("took %1 ms").arg(timer.elapsed())));
+        QVERIFY2(peak_rss_mb() - before < 300, qPrintable(QString("grew by %1 MB").arg(peak_rss_mb() - before)));
+        QCOMPARE(warnings, 0);
+        QVERIFY(!shown_at_all);
+    }
+
+    void files_give_a_picture_or_fail_at_once_data()
+    {
+        QTest::addColumn<QString>("kind"); // how the file is made; "bytes" writes them
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<std::string>("outcome");
+        const QImage image = quarters({ 60, 40 });
+        const QByteArray jpeg = encoded(image, "JPG"), gif = data_file("quarters.gif");
+        const std::string refused = "error 481";
+        QTest::newRow("missing") << "missing" << QByteArray() << std::string("error 53");
+        QTest::newRow("fifo with no writer") << "fifo" << QByteArray() << refused;
+        QTest::newRow("link to a fifo") << "fifo link" << QByteArray() << refused;
+        QTest::newRow("folder") << "folder" << QByteArray() << refused;
+        QTest::newRow("device /dev/zero") << "/dev/zero" << QByteArray() << refused;
+        QTest::newRow("empty file") << "bytes" << QByteArray() << refused;
+        QTest::newRow("text file") << "bytes" << QByteArray("not a picture at all\n") << refused;
+        QTest::newRow("truncated jpeg") << "bytes" << jpeg.left(jpeg.size() * 2 / 3) << refused;
+        QTest::newRow("bmp promising 5000 x 5000 over 1 KB") << "bytes" << bmp_promising_too_much() << refused;
+        QTest::newRow("bmp of height INT32_MIN") << "bytes" << with_height(encoded(image, "BMP"), INT_MIN) << refused;
+        // Refused unread: more than a picture may cost (256 MB).
+        QTest::newRow("gif followed by 300 MB of nothing") << "300 MB" << gif << refused;
+        QTest::newRow("bmp missing its last row") << "bytes" << data_file("gradient-24.bmp").chopped(40) << refused;
+        QTest::newRow("whole jpeg") << "bytes" << jpeg << std::string("60 x 40");
+        QTest::newRow("progressive jpeg") << "bytes" << encoded(image, "JPG", true) << std::string("60 x 40");
+        QTest::newRow("link to a gif") << "link" << gif << std::string("60 x 40");
+        QTest::newRow("placeable wmf") << "bytes" << data_file("sign-inkscape.wmf") << std::string("52 x 32");
+    }
+    // Every file here has a name that is not UTF-8, and is used by its bytes.
+    void files_give_a_picture_or_fail_at_once()
     {
         QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
         QFETCH(std::string, outcome);
         QTemporaryDir dir;
-        const std::string file = path_of(dir, "sign.jpg");
-        const QImage image = quarters({ 60, 40 });
-        const QByteArray jpeg = encoded(image, "JPG"), gif = gif_quarters();
-        if (kind == "fifo" || kind == "fifo link")
-            QCOMPARE(::mkfifo(path_of(dir, "fifo").c_str(), 0600), 0);
-        const std::map<QString, std::function<void()>> make {
-            { "fifo", [&] { QVERIFY(::rename(path_of(dir, "fifo").c_str(), file.c_str()) == 0); } },
-            { "fifo link", [&] { QVERIFY(::symlink(path_of(dir, "fifo").c_str(), file.c_str()) == 0); } },
-            { "folder", [&] { QVERIFY(QDir().mkdir(QFile::decodeName(file.c_str()))); } },
-            { "device link", [&] { QVERIFY(::symlink("/dev/zero", file.c_str()) == 0); } },
-            { "empty", [&] { QVERIFY(write_file(file, {})); } },
-            { "text", [&] { QVERIFY(write_file(file, "not a picture at all\n")); } },
-            { "truncated jpeg", [&] { QVERIFY(write_file(file, jpeg.left(jpeg.size() * 2 / 3))); } },
-            { "truncated gif", [&] { QVERIFY(write_file(file, gif.left(gif.size() * 2 / 3))); } },
-            { "big bmp", [&] { QVERIFY(write_file(file, bmp_promising_too_much())); } },
-            { "bmp int32_min", [&] { QVERIFY(write_file(file, with_height(encoded(image, "BMP"), INT_MIN))); } },
-            { "jpeg", [&] { QVERIFY(write_file(file, jpeg)); } },
-            { "progressive jpeg", [&] { QVERIFY(write_file(file, encoded(image, "JPG", true))); } },
-            { "gif", [&] { QVERIFY(write_file(file, gif)); } },
-            { "gif of 64 GB", [&] { // refused unread: reading it would take all memory, or long
-                 QVERIFY(write_file(file, gif));
-                 QVERIFY(::truncate(file.c_str(), 64LL << 30) == 0); // sparse: costs no disk
-             } },
-            { "picture link", [&] {
-                 QVERIFY(write_file(path_of(dir, "real.gif"), gif));
-                 QVERIFY(::symlink(path_of(dir, "real.gif").c_str(), file.c_str()) == 0);
-             } },
+        const std::string file = path_of(dir, "\xff\xfe sign \x93\x8c.jpg"), target = path_of(dir, "target");
+        const std::map<QString, std::function<bool()>> make {
+            { "bytes", [&] { return write_file(file, bytes); } },
+            { "link", [&] { return write_file(target, bytes) && ::symlink(target.c_str(), file.c_str()) == 0; } },
+            { "fifo", [&] { return ::mkfifo(file.c_str(), 0600) == 0; } },
+            { "fifo link", [&] { return ::mkfifo(target.c_str(), 0600) == 0 && ::symlink(target.c_str(), file.c_str()) == 0; } },
+            { "folder", [&] { return ::mkdir(file.c_str(), 0700) == 0; } },
+            // sparse: costs no disk
+            { "300 MB", [&] { return write_file(file, bytes) && ::truncate(file.c_str(), 300 << 20) == 0; } },
         };
         if (const auto found = make.find(kind); found != make.end())
-            found->second();
+            QVERIFY(found->second());
         const std::string path = kind.startsWith('/') ? kind.toStdString() : file;
         qInstallMessageHandler(count_warnings);
         QElapsedTimer timer;
@@ -329,39 +284,19 @@ private slots:
             return std::to_string(picture.width_px()) + " x " + std::to_string(picture.height_px());
         });
         qInstallMessageHandler(nullptr);
+        std::remove(file.c_str()); // a name Qt cannot give back to the system
         QCOMPARE(result, outcome);
         QVERIFY2(timer.elapsed() < 2000, "the loader waited");
         QCOMPARE(warnings, 0); // damaged pictures fail silently
     }
 
-    void pictures_costing_too_much_are_refused_at_once_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("progressive jpeg of 16384 x 16384") << "progressive-bomb.jpg";
-        QTest::newRow("jpeg of 16384 x 16384, a scan a component") << "multiscan-bomb.jpg";
-        QTest::newRow("gif on a canvas of 12000 x 12000") << "canvas-bomb.gif";
-        QTest::newRow("run-length bmp of 16384 x 16384") << "rle-bomb.bmp";
-    }
-    // A few hundred bytes promising gigabytes of decoding are refused before any of it,
-    // silently, like a damaged picture.
-    void pictures_costing_too_much_are_refused_at_once()
-    {
-        QFETCH(QString, file);
-        const QByteArray bytes = data_file(file);
-        QVERIFY(!bytes.isEmpty());
-        const Cost cost = cost_of_showing(bytes);
-        QVERIFY2(cost.ms >= 0, "the child process gave no report");
-        QVERIFY2(cost.grown_mb < 300, qPrintable(QString("grew by %1 MB").arg(cost.grown_mb)));
-        QVERIFY2(cost.ms < 1000, qPrintable(QString("took %1 ms").arg(cost.ms)));
-        QCOMPARE(cost.warnings, 0);
-        QVERIFY(!cost.shown);
-    }
+    void the_empty_path_is_no_picture() { QVERIFY(LoadPicture("").empty()); }
 
     void top_down_bitmaps_show_as_bottom_up_ones_data()
     {
         QTest::addColumn<QByteArray>("bottom_up");
         for (const char* bits : { "1", "4", "8", "24", "32", "32-bitfields" })
-            QTest::newRow(bits) << data_file(QString("gradient-%1.bmp").arg(bits));
+            QTest::newRow(bits) << data_file(qPrintable(QString("gradient-%1.bmp").arg(bits)));
         QTest::newRow("24, big, shown in parts") << encoded(quarters({ 1200, 1000 }), "BMP");
     }
     // Pixel for pixel, and as another reader decodes the bottom-up file.
@@ -375,23 +310,34 @@ private slots:
         QCOMPARE(shown(*down), shown(*up));
     }
 
-    void the_empty_path_is_no_picture() { QVERIFY(LoadPicture("").empty()); }
-
-    void metafiles_load_from_files()
+    // A picture of 2400 x 1600 shows, wherever it is drawn, the part of it that falls on the
+    // surface, while its size stays the whole picture's.
+    void big_pictures_are_decoded_where_they_are_shown_data()
     {
-        const Picture picture = LoadPicture(PICTURE_DATA "/sign-inkscape.wmf");
-        QCOMPARE(picture.width_px(), 52);
-        QCOMPARE(picture.height_px(), 32);
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("jpeg") << QByteArray("JPG");
+        QTest::newRow("bmp") << QByteArray("BMP");
     }
-
-    void names_that_are_not_utf8_are_kept_as_bytes()
+    void big_pictures_are_decoded_where_they_are_shown()
     {
+        QFETCH(QByteArray, format);
         QTemporaryDir dir;
-        const std::string file = path_of(dir, QByteArray("\xff\xfe sign \x93\x8c.gif"));
-        QVERIFY(write_file(file, gif_quarters()));
-        const std::string width = outcome([&] { return std::to_string(LoadPicture(file).width_px()); });
-        ::unlink(file.c_str()); // a name Qt cannot give back to the system
-        QCOMPARE(width, "60");
+        const std::string file = path_of(dir, "big");
+        QVERIFY(write_file(file, encoded(quarters({ 2400, 1600 }), format)));
+        const Picture picture = LoadPicture(file);
+        QCOMPARE(picture.size_text(), "2400x1600");
+        // The corners of a 52 x 32 surface: the last two reach past the picture's right and
+        // bottom edges, onto the white ground.
+        QString corners;
+        for (const QPoint at : { QPoint(0, 0), QPoint(1190, 780), QPoint(2390, 0), QPoint(-10, 1590) }) {
+            const QImage surface = drawn(picture, QRect(at, QSize(52, 32)));
+            corners += " " + halves(surface.pixelColor(0, 0)) + "/" + halves(surface.pixelColor(51, 31));
+        }
+        QCOMPARE(corners, " 100/100 100/110 001/111 111/111"); // red, yellow, blue, white
+        // A big bitmap is read from its file where it is drawn: cut short meanwhile, it draws
+        // nothing new, quietly; a photograph keeps its bytes.
+        QVERIFY(::truncate(file.c_str(), 4096) == 0);
+        QCOMPARE(drawn(picture, QRect(600, 400, 52, 32)).pixelColor(0, 0) == QColor(Qt::white), format == "BMP");
     }
 
     void todays_formats_data()
@@ -400,7 +346,6 @@ private slots:
         QTest::addColumn<QString>("size");
         QTest::newRow("PNG") << encoded(quarters({ 30, 20 }), "PNG") << "30x20";
         QTest::newRow("WebP") << encoded(quarters({ 30, 20 }), "WEBP") << "30x20";
-        QTest::newRow("SVG in pixels") << svg("width='40' height='20'") << "40x20";
         QTest::newRow("SVG in inches and points, at 96 dpi") << svg("width='0.5in' height='18pt'") << "48x24";
         QTest::newRow("SVG in millimetres") << svg("width='25.4mm' height='10mm'") << "96x38";
         QTest::newRow("SVG by its viewBox") << svg("viewBox='0 0 60 30'") << "60x30";
@@ -409,7 +354,6 @@ private slots:
         QTest::newRow("SVG of no size") << svg("") << "None";
         QTest::newRow("SVG not well formed") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='4'>") << "None";
         QTest::newRow("SVG with an entity") << "<!DOCTYPE svg [<!ENTITY w '4'>]>" + svg("width='&w;' height='4'") << "None";
-        QTest::newRow("SVG with a billion laughs") << seed("laughs.svg") << "None";
         QTest::newRow("SVG with an image of another file") << seed("external-image.svg") << "None";
         QTest::newRow("SVG with a style of another file")
             << svg("width='4' height='4'", "<rect width='4' height='4' fill='url(/tmp/x.svg#p)'/>") << "None";
@@ -458,73 +402,19 @@ private slots:
         QTest::newRow("APNG twice") << seed("anim-plays-2.png") << "2 plays: 1 1";
         QTest::newRow("WebP") << seed("anim-3-frames.webp") << "0 plays: 300 100 5";
         QTest::newRow("APNG cut") << seed("anim-2-frames.png").left(200) << "none";
+        QTest::newRow("APNG frame outside its canvas") << apng_frame_outside_canvas() << "0 plays: 250";
         QTest::newRow("GIF of 10,001 frames") << gif_of_frames(10'001) << "0 plays:" + QString(" 100").repeated(10'000);
         QTest::newRow("still GIF") << seed("s.gif") << "still 6x4";
         QTest::newRow("still PNG") << encoded(quarters({ 4, 4 }), "PNG") << "still 4x4";
     }
-    // Frames decoded one by one with the file's delays and plays; a damaged frame ends the
-    // play with the frames before it, and no play is longer than 10,000 frames.
+    // Frames decoded one by one with the file's delays and plays; a damaged frame, or one
+    // that does not fit its canvas, ends the play with the frames before it, and no play is
+    // longer than 10,000 frames.
     void animations()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, frames);
         QCOMPARE(QString::fromStdString(animation_text(decode_picture(bytes))), frames);
-    }
-
-    // A frame that does not fit its canvas ends the play before it.
-    void animation_frames_outside_their_canvas_end_the_play()
-    {
-        QByteArray apng = seed("anim-2-frames.png");
-        const qsizetype second = apng.indexOf("fcTL", apng.indexOf("fcTL") + 4);
-        qToBigEndian<quint32>(1, apng.data() + second + 16); // 6 wide from x = 1 on a canvas of 6
-        QCOMPARE(QString::fromStdString(animation_text(decode_picture(apng))), "0 plays: 250");
-    }
-
-    void big_pictures_are_decoded_where_they_are_shown_data()
-    {
-        QTest::addColumn<QByteArray>("format");
-        QTest::newRow("jpeg") << QByteArray("JPG");
-        QTest::newRow("bmp") << QByteArray("BMP");
-    }
-    // A picture of 2400 x 1600 drawn at several places on a 52 x 32 surface shows the part
-    // of the picture that falls on it, while its size stays the whole picture's.
-    void big_pictures_are_decoded_where_they_are_shown()
-    {
-        QFETCH(QByteArray, format);
-        QTemporaryDir dir;
-        const std::string file = path_of(dir, "big");
-        QVERIFY(write_file(file, encoded(quarters({ 2400, 1600 }), format)));
-        const Picture picture = LoadPicture(file);
-        QCOMPARE(picture.width_px(), 2400);
-        QCOMPARE(picture.height_px(), 1600);
-        struct Place { QPoint at; QColor top_left; QColor bottom_right; };
-        const Place places[] = { { { 0, 0 }, Qt::red, Qt::red },
-                                 { { -1190, -780 }, Qt::red, Qt::yellow },
-                                 { { -2390, 0 }, Qt::blue, Qt::white },    // past the right edge: the ground
-                                 { { 10, -1590 }, Qt::white, Qt::white } }; // one row of green at the top only
-        for (const Place& place : places) {
-            QImage surface(52, 32, QImage::Format_RGB32);
-            surface.fill(Qt::white);
-            QPainter painter(&surface);
-            picture.draw(painter, place.at);
-            painter.end();
-            auto close = [](QColor a, QColor b) {
-                return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40
-                    && std::abs(a.blue() - b.blue()) < 40;
-            };
-            QVERIFY2(close(surface.pixelColor(0, 0), place.top_left) || place.at.y() == -1590,
-                     qPrintable(surface.pixelColor(0, 0).name()));
-            QVERIFY2(close(surface.pixelColor(51, 31), place.bottom_right), qPrintable(surface.pixelColor(51, 31).name()));
-        }
-        // A big bitmap is read from its file where it is drawn: cut short meanwhile, it draws
-        // nothing new, quietly; a photograph keeps its bytes.
-        QVERIFY(::truncate(file.c_str(), 4096) == 0);
-        QImage surface(52, 32, QImage::Format_RGB32);
-        surface.fill(Qt::white);
-        QPainter painter(&surface);
-        picture.draw(painter, { -600, -400 });
-        painter.end();
-        QCOMPARE(surface.pixelColor(0, 0) == QColor(Qt::white), format == "BMP");
     }
 };
 
