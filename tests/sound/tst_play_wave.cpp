@@ -1,11 +1,9 @@
 // PlayWave's hand-over: the door sound loaded whole from the built-in resources and given,
 // once a call, to whatever sink is in place.
-#include "Outcome.h"
 #include "Sequence.h"
 
 #include "app/Common.h"
 #include "platform/audio/Sound.h"
-#include "platform/system/Resources.h"
 
 #include <QTest>
 
@@ -51,11 +49,7 @@ class PlayWaveTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { m_sink = RecordingSink {}; Common::SoundBuffer.clear(); }
-
     void each_call_loads_its_sound_afresh_and_plays_it_once();
-    void resources_are_the_sound_files_by_id();
-    void sndPlaySound_plays_synchronous_memory_images_only();
 
 private:
     RecordingSink m_sink;
@@ -75,38 +69,6 @@ void PlayWaveTest::each_call_loads_its_sound_afresh_and_plays_it_once()
                               "PlayWave(-1)",  "PlayWave(102)", "  plays wave102.wav from the buffer",
                               "PlayWave(32767)" };
     COMPARE_SEQUENCE(expected, m_sink.rows, "PlayWave calls and the sounds played");
-}
-
-void PlayWaveTest::resources_are_the_sound_files_by_id()
-{
-    const auto load = [](int id, const char* type) {
-        return outcome([=] { return which(platform::LoadResData(id, type)); });
-    };
-    // The type is matched in any case; only sounds are resources found by id.
-    const Sequence seen { load(101, "WAVE"), load(102, "wave"), load(101, "BITMAP"), load(103, "WAVE") };
-    const Sequence expected { "wave101.wav", "wave102.wav", "error 326", "error 326" };
-    COMPARE_SEQUENCE(expected, seen, "resources");
-}
-
-void PlayWaveTest::sndPlaySound_plays_synchronous_memory_images_only()
-{
-    using namespace platform;
-    constexpr std::uint32_t SND_ASYNC = 0x0001;
-    const Bytes wave = file_bytes("wave101.wav");
-    const auto call = [this](const char* what, const Bytes& image, std::uint32_t flags) {
-        const int answer = sndPlaySound(image, flags);
-        m_sink.rows.push_back(std::string(what) + " answers " + std::to_string(answer));
-    };
-    call("a file name", wave, SND_NODEFAULT);
-    call("asynchronous", wave, SND_MEMORY | SND_NODEFAULT | SND_ASYNC);
-    call("no image", {}, SND_MEMORY | SND_NODEFAULT);
-    call("an image", wave, SND_MEMORY | SND_NODEFAULT);
-    m_sink.answer = false;
-    call("an image the sink fails", wave, SND_MEMORY);
-    const Sequence expected { "a file name answers 0", "asynchronous answers 0", "no image answers 0",
-                              "  plays wave101.wav", "an image answers 1",
-                              "  plays wave101.wav", "an image the sink fails answers 0" };
-    COMPARE_SEQUENCE(expected, m_sink.rows, "sndPlaySound's answers");
 }
 
 QTEST_APPLESS_MAIN(PlayWaveTest)
