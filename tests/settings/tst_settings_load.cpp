@@ -109,7 +109,7 @@ void SettingsLoadTest::load_data()
     QTest::newRow("normal path") << Saved << Board + FirstSign << saved_with("<signs>", "<signs>/");
     QTest::newRow("no file") << QByteArray() << NoBoard << FirstRun;
     QTest::newRow("yes for a truth value, nothing applied") << saved_with("#FALSE#", "yes") << NoBoard << DefaultsOverRead;
-    QTest::newRow("front speed 40000, after the signboard") << saved_with("20000", "40000") << Board + NoBoard << DefaultsOverSignboard;
+    QTest::newRow("front speed 0, after the signboard") << saved_with("20000", "0") << Board + NoBoard << DefaultsOverSignboard;
     QTest::newRow("middle speed 0, after the signboard") << saved_with(",3000,", ",0,") << Board + NoBoard << DefaultsOverSignboard;
     QTest::newRow("mode 3, after the first sign") << saved_with(",2\r\n", ",3\r\n") << Board + FirstSign + NoBoard
                                                   << QByteArray(DefaultsOverSignboard).replace("<signs>", "<signs>/");

@@ -72,8 +72,8 @@ void SettingsRecordTest::reading_data()
     QTest::newRow("15 fields") << QByteArray(Example).replace(",0\r\n", "\r\n") << "the file ends before field 16 (15 read)";
     QTest::newRow("mode beyond 16 bits") << QByteArray(Example).replace(",0\r\n", ",40000\r\n")
                                          << "field 16: out of range (15 read)";
-    QTest::newRow("place far below 64 bits") << "-99999999999999999999999" + Example.mid(1)
-                                             << "field 1: out of range (0 read)";
+    QTest::newRow("place below 32 bits") << "-2147483649" + Example.mid(1) << "field 1: out of range (0 read)";
+    QTest::newRow("place far beyond 64 bits") << "99999999999999999999999" + Example.mid(1) << "field 1: out of range (0 read)";
     QTest::newRow("a number in quotes") << QByteArray(Example).replace("1665", "\"1665\"")
                                         << "field 11: not a number (10 read)";
     QTest::newRow("a number with an exponent") << QByteArray(Example).replace("3630", "3.6e3")
