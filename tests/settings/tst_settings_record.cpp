@@ -55,9 +55,6 @@ void SettingsRecordTest::reading_data()
     QTest::newRow("spare fields, hidden signboard, other mode")
         << QByteArray("15,30,45,60,\"/s/\",\"spare\",-7,2147483647,\"/k.bmp\",1,2,#FALSE#,#TRUE#,1,30000,2\r\n")
         << "15 30 45 60 [/s/] [spare] -7 2147483647 [/k.bmp] 1 2 F T 1 30000 2";
-    QTest::newRow("commas, quotes and a line end inside texts")
-        << QByteArray("0,0,0,3630,\"/a,b/\",\"x\r\ny\",0,0,\"/say \"hi\".bmp\",7425,1665,#TRUE#,#TRUE#,10000,6000,0\r\n")
-        << "0 0 0 3630 [/a,b/] [x\r\ny] 0 0 [/say \"hi\".bmp] 7425 1665 T T 10000 6000 0";
     QTest::newRow("fractions round to even")
         << QByteArray("7425.5,7424.5,-0.5,1.51,\"\",\"\",0,0,\"\",.5,2.,#TRUE#,#TRUE#,10000,6000,0\r\n")
         << "7426 7424 0 2 [] [] 0 0 [] 0 2 T T 10000 6000 0";
@@ -68,7 +65,6 @@ void SettingsRecordTest::reading_data()
     QTest::newRow("code page 932, a trail byte that is a backslash")
         << with_folder("/\x95\x5c\x8e\xa6/\x8a\xc5\x94\xc2\\") << "0 0 0 3630 [/表示/看板\\] [] 0 0 [] 7425 1665 T T 10000 6000 0";
 
-    QTest::newRow("empty file") << QByteArray() << "the file ends before field 1 (0 read)";
     QTest::newRow("15 fields") << QByteArray(Example).replace(",0\r\n", "\r\n") << "the file ends before field 16 (15 read)";
     QTest::newRow("mode beyond 16 bits") << QByteArray(Example).replace(",0\r\n", ",40000\r\n")
                                          << "field 16: out of range (15 read)";
@@ -76,12 +72,6 @@ void SettingsRecordTest::reading_data()
     QTest::newRow("place far beyond 64 bits") << "99999999999999999999999" + Example.mid(1) << "field 1: out of range (0 read)";
     QTest::newRow("a number in quotes") << QByteArray(Example).replace("1665", "\"1665\"")
                                         << "field 11: not a number (10 read)";
-    QTest::newRow("a number with an exponent") << QByteArray(Example).replace("3630", "3.6e3")
-                                               << "field 4: not a number (3 read)";
-    QTest::newRow("truth value in lower case") << QByteArray(Example).replace("#TRUE#,#TRUE#", "#true#,#TRUE#")
-                                               << "field 12: not a truth value (11 read)";
-    QTest::newRow("text without its closing quote") << QByteArray("0,0,0,3630,\"/never closed")
-                                                    << "field 5: no closing quote (4 read)";
     QTest::newRow("bytes that are no code page 932") << with_folder("/\x81") << "field 5: not a text of code page 932 (4 read)";
 }
 

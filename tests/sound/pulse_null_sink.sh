@@ -16,7 +16,6 @@ wave=$2
 # The bounds leave room for a loaded machine: a played sound takes at least its 800 ms,
 # a failed one returns well before that, one given up within its 1 s to answer.
 readonly rate=22050 min_ms=800 max_ms=4000 quick_ms=500 stuck_ms=2000 loud=512
-readonly second_s16=$((rate * 2))
 
 work=$(mktemp -d)
 pids=()
@@ -163,15 +162,13 @@ cp "$work/recording.raw" "$work/before.raw"
 play "on the null sink"
 # The monitor's last blocks: whatever the sink still held is in the recording once the
 # recording has gone on for a second past the call's end.
-eventually grown_by "$(recording_size)" "$second_s16" || fail "the recording stopped"
+eventually grown_by "$(recording_size)" $((rate * 2)) || fail "the recording stopped"
 stop_all
 tail -c +"$(($(stat -c %s "$work/before.raw") + 1))" "$work/recording.raw" >"$work/after.raw"
 
 expected=$(loud_samples_u8_wave "$wave")
-heard_before=$(loud_samples_s16 "$work/before.raw")
 heard=$(loud_samples_s16 "$work/after.raw")
-echo "loud samples heard ${heard} of ${expected} (${heard_before} before the call)"
-[ "$heard_before" -eq 0 ] || fail "the null sink was not silent before the call"
+echo "loud samples heard ${heard} of ${expected}"
 played_in_time
 [ "$heard" -ge $((expected * 9 / 10)) ] || fail "the recording missed the sound"
 [ "$heard" -le $((expected * 11 / 10)) ] || fail "the recording heard more than one sound"
@@ -193,16 +190,11 @@ awk -v quick="$quick_ms" -v t="$threads_stuck" -v f="$files_stuck" \
     || fail "a later call did not give up at once, or left more behind"
 stop_all
 
-# No server, no device: the machine's own configuration (where "default" goes to
-# PulseAudio only while it runs), a configuration that sends "default" to PulseAudio
-# regardless, and one that names no device at all.
+# No server, no device: a configuration that sends "default" to PulseAudio, as a desktop's
+# does, and one that names no device at all.
 printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$work/pulse-only.conf"
 export PULSE_SERVER=unix:$work/nowhere
-for config in "" "$work/pulse-only.conf" /dev/null; do
-    if [ -z "$config" ] && [ -e /dev/snd ]; then
-        echo "this machine has a sound card: the machine's configuration case is left out"
-        continue
-    fi
+for config in "$work/pulse-only.conf" /dev/null; do
     ALSA_CONFIG_PATH=$config play "without a device (ALSA_CONFIG_PATH='${config}')"
     given_up_within "$quick_ms"
 done
