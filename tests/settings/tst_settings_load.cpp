@@ -1,9 +1,9 @@
 // The settings applied at start-up and written at the end, through the real windows: what
-// LoadIni sets, in order, on its normal path, after a failure at each step and where a
-// missing picture or folder no longer costs the other settings; what SaveIni writes.
+// LoadIni leaves the program holding (what it would save) and showing, on its normal path,
+// after a failure at a step and where a missing picture or folder no longer costs the other
+// settings; what SaveIni writes, and where.
 #include "Fakes.h"
 #include "NoWindowLeft.h"
-#include "Outcome.h"
 #include "ProgramState.h"
 #include "SignFolder.h"
 
@@ -12,6 +12,7 @@
 #include "app/SettingsPlace.h"
 #include "dialogs/frmSet.h"
 #include "platform/forms/Forms.h"
+#include "platform/system/System.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,30 +20,21 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 using namespace platform;
 
 namespace {
 
-// What the program sets, and the moves of its controls; no repaints.
-class SetsRecorder : public TraceRecorder {
+// The pictures the program puts on its controls.
+class PicturesShown : public TraceRecorder {
 public:
-    void record(const std::string& row) override
+    void record(const std::string&) override { }
+    void record_property(const std::string& row) override
     {
-        if (row.find(" move ") != std::string::npos)
+        if (row.find(" Picture ") != std::string::npos)
             rows.push_back(row);
     }
-    void record_property(const std::string& row) override { rows.push_back(row); }
 };
-
-// The program's variables that the settings file fills.
-std::string variables()
-{
-    return "HkPath " + Common::HkPath[0] + " | " + Common::HkPath[1] + ", IniSpare " + std::to_string(Common::IniSpare[0])
-        + " " + std::to_string(Common::IniSpare[1]) + ", KanbanPicPath " + Common::KanbanPicPath + ", NakaMode "
-        + std::to_string(Common::NakaMode);
-}
 
 QString settings_file() { return QString::fromStdString(settings_place().write_path); }
 
@@ -59,38 +51,18 @@ void write_file(const QByteArray& bytes)
     file.write(bytes);
 }
 
-// A saved record with the example's values; "<signs>" and "<board>" stand for real paths.
+// A saved record; "<signs>" and "<board>" stand for real paths.
 const QByteArray Saved = "-1500,750,300,4500,\"<signs>\",\"spare\",-7,42,\"<board>\",6000,900,#TRUE#,#FALSE#,20000,3000,2\r\n";
 
 QByteArray saved_with(const char* from, const char* to) { return QByteArray(Saved).replace(from, to); }
 
-// The rows of each step of the normal path with the saved record.
-const QStringList Places { "Form1 Left -1500", "Form1 Top 750", "frmSet Left 300", "frmSet Top 4500" };
-const QStringList Signboard { "PicKanban Visible True", "MnuViewKanban Checked True", "shpK_Waku(0) Visible False",
-                              "shpK_Waku(1) Visible False", "shpK_Waku(2) Visible False", "MnuViewWaku Checked False",
-                              "PicKanban move 6000 1665 1410 450", "PicKanban move 6000 900 1410 450" };
-// The board takes the picture's size and the frame follows it, posts kept.
-const QStringList BoardPicture { "PicKanban Picture 40x20", "PicKanban move 6000 900 600 300",
-                                 "shpK_Waku(0) move 5925 900 75 465", "shpK_Waku(1) move 6600 900 75 465",
-                                 "shpK_Waku(2) move 5925 1200 750 60" };
-const QStringList Refit { "shpK_Waku(0) move 5925 900 75 315", "shpK_Waku(1) move 6600 900 75 315" };
-const QStringList RefitWithoutPicture { "shpK_Waku(0) move 5925 900 75 465", "shpK_Waku(1) move 7410 900 75 465",
-                                        "shpK_Waku(2) move 5925 1350 1560 60" };
-const QStringList Speeds { "HScroll1 Value 20000", "HScroll2 Value 3000" };
-const QStringList FirstSign { "File1 Path <signs>", "ImgDesiMaku Picture 10x5", "ImgDesiMaku move 0 0 150 75" };
-const QStringList Mode { "Option1(2) Value True" };
-const QStringList DefaultPlaces { "Form1 Left 0", "Form1 Top 0", "frmSet Left 0", "frmSet Top <height>" };
-const QStringList DefaultSpeedsAndMode { "HScroll1 Value 10000", "HScroll2 Value 6000", "Option1(0) Value True" };
-// The signboard reset on a board and frame still as a first run left them, and on the saved ones.
-const QStringList Defaults = DefaultPlaces + QStringList { "PicKanban Picture None" } + DefaultSpeedsAndMode;
-const QStringList DefaultsAfterSignboard = DefaultPlaces
-    + QStringList { "PicKanban Picture None", "PicKanban move 7425 1665 1410 450", "shpK_Waku(0) move 7350 1665 75 315",
-                    "shpK_Waku(1) move 8835 1665 75 315", "shpK_Waku(2) move 7350 2115 1560 60",
-                    "shpK_Waku(0) move 7350 1665 75 465", "shpK_Waku(1) move 8835 1665 75 465" }
-    + DefaultSpeedsAndMode;
+// The defaults: the bus in the corner, the panel below it, the board in its first place, the
+// speeds and mode of a first run; over the fields read before the failure and what was applied.
+const QByteArray FirstRun = "0,0,0,<height>,\"\",\"\",0,0,\"\",7425,1665,#TRUE#,#TRUE#,10000,6000,0\r\n";
+const QByteArray DefaultsOverRead = "0,0,0,<height>,\"<signs>\",\"spare\",-7,42,\"<board>\",7425,1665,#TRUE#,#TRUE#,10000,6000,0\r\n";
+const QByteArray DefaultsOverSignboard = QByteArray(DefaultsOverRead).replace("#TRUE#,#TRUE#", "#TRUE#,#FALSE#");
 
-const QStringList AllRead { "HkPath <signs>/ | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 2" };
-const QStringList NothingRead { "HkPath  | , IniSpare 0 0, KanbanPicPath , NakaMode 0" };
+const QStringList Board { "PicKanban Picture 40x20" }, FirstSign { "ImgDesiMaku Picture 10x5" }, NoBoard { "PicKanban Picture None" };
 
 }
 
@@ -101,22 +73,24 @@ private slots:
     void init() { reset_program_state(); }
     void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
-    void load_sets_in_order_data();
-    void load_sets_in_order();
+    void load_data();
+    void load();
     void closing_writes_back_what_was_read();
     void a_panel_closed_during_the_run_is_saved_as_it_was();
     void a_save_that_fails_keeps_the_old_file();
+    void a_relative_configuration_folder_is_not_used();
 
 private:
     // Real paths in place of "<signs>", "<board>", "<empty>", "<gone>" and "<height>".
-    QString with_paths(QString text) const
+    QByteArray with_paths(QString text) const
     {
         if (text.contains("<height>")) // asks the main window, so only once it is there
             text.replace("<height>", QString::number(window<Form1>().height()));
         return text.replace("<signs>", QString::fromStdString(m_signs.path()))
             .replace("<empty>", QString::fromStdString(m_empty.path()))
             .replace("<board>", m_board.filePath("board.bmp"))
-            .replace("<gone>", m_board.filePath("gone"));
+            .replace("<gone>", m_board.filePath("gone"))
+            .toUtf8();
     }
 
     RecordingMessageBoxes m_boxes;
@@ -125,67 +99,55 @@ private:
     QTemporaryDir m_board;
 };
 
-void SettingsLoadTest::load_sets_in_order_data()
+void SettingsLoadTest::load_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QByteArray>("held");
 
-    QTest::newRow("normal path") << Saved << Places + Signboard + BoardPicture + Refit + Speeds + FirstSign + Mode + AllRead;
-    QTest::newRow("no file") << QByteArray() << Defaults + NothingRead;
-    QTest::newRow("a FIFO in the file's place") << QByteArray("<fifo>") << Defaults + NothingRead;
-    // What was read before the failure stays in the variables.
-    QTest::newRow("yes for a truth value, step 2") << saved_with("#FALSE#", "yes")
-        << Defaults + QStringList { "HkPath <signs> | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 0" };
-    QTest::newRow("15 fields, step 2") << saved_with(",2\r\n", "\r\n")
-        << Defaults + QStringList { "HkPath <signs> | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 0" };
-    QTest::newRow("front speed 40000, step 9") << saved_with("20000", "40000")
-        << Places + Signboard + BoardPicture + Refit + DefaultsAfterSignboard + QStringList { "HkPath <signs> | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 2" };
-    QTest::newRow("middle speed 0, step 9") << saved_with(",3000,", ",0,")
-        << Places + Signboard + BoardPicture + Refit + QStringList { "HScroll1 Value 20000" } + DefaultsAfterSignboard
-            + QStringList { "HkPath <signs> | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 2" };
-    QTest::newRow("mode 3, step 12") << saved_with(",2\r\n", ",3\r\n")
-        << Places + Signboard + BoardPicture + Refit + Speeds + FirstSign + DefaultsAfterSignboard
-            + QStringList { "HkPath <signs>/ | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 3" };
+    // The sign folder gains its "/" once the first sign is shown from it.
+    QTest::newRow("normal path") << Saved << Board + FirstSign << saved_with("<signs>", "<signs>/");
+    QTest::newRow("no file") << QByteArray() << NoBoard << FirstRun;
+    QTest::newRow("yes for a truth value, nothing applied") << saved_with("#FALSE#", "yes") << NoBoard << DefaultsOverRead;
+    QTest::newRow("front speed 0, after the signboard") << saved_with("20000", "0") << Board + NoBoard << DefaultsOverSignboard;
+    QTest::newRow("middle speed 0, after the signboard") << saved_with(",3000,", ",0,") << Board + NoBoard << DefaultsOverSignboard;
+    QTest::newRow("mode 3, after the first sign") << saved_with(",2\r\n", ",3\r\n") << Board + FirstSign + NoBoard
+                                                  << QByteArray(DefaultsOverSignboard).replace("<signs>", "<signs>/");
 
     // Mended: each of these used to throw every other setting away.
-    QTest::newRow("signboard picture gone") << saved_with("<board>", "<gone>")
-        << Places + Signboard + RefitWithoutPicture + Speeds + FirstSign + Mode + QStringList { "HkPath <signs>/ | spare, IniSpare -7 42, KanbanPicPath <gone>, NakaMode 2" };
-    QTest::newRow("sign folder gone") << saved_with("<signs>", "<gone>")
-        << Places + Signboard + BoardPicture + Refit + Speeds + Mode + QStringList { "HkPath <gone> | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 2" };
-    QTest::newRow("sign folder without signs") << saved_with("<signs>", "<empty>")
-        << Places + Signboard + BoardPicture + Refit + Speeds + QStringList { "File1 Path <empty>" } + Mode
-            + QStringList { "HkPath <empty>/ | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 2" };
-    QTest::newRow("no sign folder chosen") << saved_with("<signs>", "")
-        << Places + Signboard + BoardPicture + Refit + Speeds + Mode + QStringList { "HkPath  | spare, IniSpare -7 42, KanbanPicPath <board>, NakaMode 2" };
+    QTest::newRow("signboard picture gone") << saved_with("<board>", "<gone>") << FirstSign
+                                            << saved_with("<board>", "<gone>").replace("<signs>", "<signs>/");
+    QTest::newRow("sign folder gone") << saved_with("<signs>", "<gone>") << Board << saved_with("<signs>", "<gone>");
+    QTest::newRow("sign folder without signs") << saved_with("<signs>", "<empty>") << Board << saved_with("<signs>", "<empty>/");
 }
 
-void SettingsLoadTest::load_sets_in_order()
+void SettingsLoadTest::load()
 {
     QFETCH(QByteArray, file);
-    QFETCH(QStringList, expected);
+    QFETCH(QStringList, shown);
+    QFETCH(QByteArray, held);
     QImage(40, 20, QImage::Format_RGB32).save(m_board.filePath("board.bmp"), "BMP");
     Form1& bus = window<Form1>(); // a first run
-    if (file == "<fifo>")
-        QCOMPARE(::mkfifo(settings_file().toLocal8Bit().constData(), 0600), 0);
-    else if (!file.isEmpty())
-        write_file(with_paths(QString::fromUtf8(file)).toUtf8());
-    SetsRecorder recorder;
+    if (!file.isEmpty())
+        write_file(with_paths(QString::fromUtf8(file)));
+    PicturesShown pictures;
     bus.LoadIni();
-    recorder.rows.push_back(variables());
+    QCOMPARE(QString::fromStdString(write_settings(bus.settings_now())), QString::fromUtf8(with_paths(held)));
     Sequence wanted;
-    for (const QString& row : expected)
-        wanted.push_back(with_paths(row).toStdString());
-    COMPARE_SEQUENCE(wanted, recorder.rows, QTest::currentDataTag());
+    for (const QString& row : shown)
+        wanted.push_back(row.toStdString());
+    COMPARE_SEQUENCE(wanted, pictures.rows, QTest::currentDataTag());
 }
 
 void SettingsLoadTest::closing_writes_back_what_was_read()
 {
     QImage(40, 20, QImage::Format_RGB32).save(m_board.filePath("board.bmp"), "BMP");
-    write_file(with_paths(Saved).toUtf8());
-    Form1& bus = window<Form1>();
-    bus.surface().close();
-    // The sign folder has gained its "/" on the way.
-    QCOMPARE(file_bytes(), with_paths(saved_with("<signs>", "<signs>/")).toUtf8());
+    write_file(with_paths(Saved));
+    QVERIFY(QFile::setPermissions(settings_file(), QFile::ReadOwner | QFile::WriteOwner));
+    const auto permissions = QFile::permissions(settings_file());
+    window<Form1>().surface().close();
+    QCOMPARE(file_bytes(), with_paths(saved_with("<signs>", "<signs>/")));
+    QCOMPARE(QFile::permissions(settings_file()), permissions); // the user's own
 }
 
 void SettingsLoadTest::a_panel_closed_during_the_run_is_saved_as_it_was()
@@ -228,6 +190,15 @@ void SettingsLoadTest::a_save_that_fails_keeps_the_old_file()
     QCOMPARE(QString::fromStdString(message), QString("57 File too large"));
     const QStringList left = QFileInfo(settings_file()).dir().entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left, QStringList { QFileInfo(settings_file()).fileName() }); // no new file left behind
+}
+
+// A configuration folder given as a relative path is ignored, as the desktop's rules say.
+void SettingsLoadTest::a_relative_configuration_folder_is_not_used()
+{
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    const std::string folder = user_config_folder();
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(QString::fromStdString(folder), QDir::homePath() + "/.config");
 }
 
 QTEST_MAIN(SettingsLoadTest)

@@ -16,7 +16,6 @@ wave=$2
 # The bounds leave room for a loaded machine: a played sound takes at least its 800 ms,
 # a failed one returns well before that, one given up within its 1 s to answer.
 readonly rate=22050 min_ms=800 max_ms=4000 quick_ms=500 stuck_ms=2000 loud=512
-readonly second_s16=$((rate * 2))
 
 work=$(mktemp -d)
 pids=()
@@ -62,13 +61,14 @@ eventually() {
     done
 }
 
-# Plays the sound as many times as `$1` says (once by default), quietly and bounded; sets the
-# first call's answer and milliseconds. The probe's lines stay in calls.txt: a line before
-# the first call, then one a call, each ending in the threads and open files.
+# Plays the sound, where `$1` says, as many times as `$2` says (once by default), quietly and
+# bounded; sets the first call's answer and milliseconds. The probe's lines stay in calls.txt:
+# a line before the first call, then one a call, each ending in the threads and open files.
 play() {
-    timeout 30 "$probe" "$@" >"$work/calls.txt" 2>"$work/stderr.txt" || fail "the probe ended with $?"
+    timeout 30 "$probe" "${@:2}" >"$work/calls.txt" 2>"$work/stderr.txt" || fail "the probe ended with $?"
     [ ! -s "$work/stderr.txt" ] || fail "printed: $(cat "$work/stderr.txt")"
     read -r answer elapsed_ms _ < <(sed -n 2p "$work/calls.txt")
+    echo "PlayWave $1: answer $answer after ${elapsed_ms} ms"
 }
 played_in_time() {
     [ "$answer" -eq 1 ] || fail "the sound was not played"
@@ -82,8 +82,7 @@ given_up_within() {
 
 # ALSA's null device takes every sample at once and reports the end at once.
 printf 'pcm.!default { type null }\n' >"$work/null-device.conf"
-ALSA_CONFIG_PATH=$work/null-device.conf play
-echo "PlayWave on a device that reports the end at once: ${elapsed_ms} ms"
+ALSA_CONFIG_PATH=$work/null-device.conf play "on a device that reports the end at once"
 played_in_time
 
 # Makes the FIFO $work/$1 and a configuration whose "default" writes into it; prints the
@@ -96,8 +95,7 @@ fifo_device() {
 }
 
 # Nothing reads the FIFO, so the device blocks for good.
-ALSA_CONFIG_PATH=$(fifo_device unread) play
-echo "PlayWave into a FIFO nobody reads: ${elapsed_ms} ms"
+ALSA_CONFIG_PATH=$(fifo_device unread) play "into a FIFO nobody reads"
 given_up_within "$stuck_ms"
 
 # Fills the FIFO $work/$1 while a process holds it open for $2 seconds without reading.
@@ -107,22 +105,15 @@ hold_full() {
     timeout 10 head -c 65536 /dev/zero >"$work/$1" || fail "could not fill the FIFO"
 }
 
-# The device takes the start of the sound into its buffer, then its writes block for good.
-config=$(fifo_device stalling)
-hold_full stalling 60
-ALSA_CONFIG_PATH=$config play
-echo "PlayWave into a FIFO that stops taking the sound: ${elapsed_ms} ms"
-given_up_within "$max_ms"
-stop_all
-
-# The reader leaves while the device waits to write: the broken pipe fails the sound and
-# must not end the program.
-config=$(fifo_device leaving)
-hold_full leaving 1
-ALSA_CONFIG_PATH=$config play
-echo "PlayWave into a FIFO whose reader leaves: ${elapsed_ms} ms"
-given_up_within "$max_ms"
-stop_all
+# The device takes the start of the sound into its buffer, then its writes block: for good,
+# or until the reader leaves, whose broken pipe fails the sound and must not end the program.
+for held_s in 60 1; do
+    config=$(fifo_device "held$held_s")
+    hold_full "held$held_s" "$held_s"
+    ALSA_CONFIG_PATH=$config play "into a FIFO held ${held_s} s without reading"
+    given_up_within "$max_ms"
+    stop_all
+done
 
 if ! command -v pulseaudio >/dev/null; then
     echo "pulseaudio is not installed: skipped"
@@ -168,19 +159,16 @@ recording_size() { stat -c %s "$work/recording.raw"; }
 grown_by() { [ "$(recording_size)" -ge $(($1 + $2)) ]; }
 
 cp "$work/recording.raw" "$work/before.raw"
-play
+play "on the null sink"
 # The monitor's last blocks: whatever the sink still held is in the recording once the
 # recording has gone on for a second past the call's end.
-eventually grown_by "$(recording_size)" "$second_s16" || fail "the recording stopped"
+eventually grown_by "$(recording_size)" $((rate * 2)) || fail "the recording stopped"
 stop_all
 tail -c +"$(($(stat -c %s "$work/before.raw") + 1))" "$work/recording.raw" >"$work/after.raw"
 
 expected=$(loud_samples_u8_wave "$wave")
-heard_before=$(loud_samples_s16 "$work/before.raw")
 heard=$(loud_samples_s16 "$work/after.raw")
-echo "PlayWave on the null sink: ${elapsed_ms} ms; loud samples heard ${heard} of ${expected}" \
-    "(${heard_before} before the call)"
-[ "$heard_before" -eq 0 ] || fail "the null sink was not silent before the call"
+echo "loud samples heard ${heard} of ${expected}"
 played_in_time
 [ "$heard" -ge $((expected * 9 / 10)) ] || fail "the recording missed the sound"
 [ "$heard" -le $((expected * 11 / 10)) ] || fail "the recording heard more than one sound"
@@ -190,9 +178,9 @@ played_in_time
 start_server
 server=$(pgrep -P "${pids[-1]}" pulseaudio)
 kill -STOP "$server"
-play 50
-echo "PlayWave on a frozen server; answer, ms, threads, open files before, after the first" \
-    "call and after the last: $(sed -n '1p;2p;$p' "$work/calls.txt" | paste -sd '|')"
+play "on a frozen server" 50
+echo "answer, ms, threads, open files before, after the first call and after the last:" \
+    "$(sed -n '1p;2p;$p' "$work/calls.txt" | paste -sd '|')"
 given_up_within "$stuck_ms"
 read -r _ _ threads_before _ < <(sed -n 1p "$work/calls.txt")
 read -r _ _ threads_stuck files_stuck < <(sed -n 2p "$work/calls.txt")
@@ -202,18 +190,12 @@ awk -v quick="$quick_ms" -v t="$threads_stuck" -v f="$files_stuck" \
     || fail "a later call did not give up at once, or left more behind"
 stop_all
 
-# No server, no device: the machine's own configuration (where "default" goes to
-# PulseAudio only while it runs), a configuration that sends "default" to PulseAudio
-# regardless, and one that names no device at all.
+# No server, no device: a configuration that sends "default" to PulseAudio, as a desktop's
+# does, and one that names no device at all.
 printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$work/pulse-only.conf"
 export PULSE_SERVER=unix:$work/nowhere
-for config in "" "$work/pulse-only.conf" /dev/null; do
-    if [ -z "$config" ] && [ -e /dev/snd ]; then
-        echo "this machine has a sound card: the machine's configuration case is left out"
-        continue
-    fi
-    ALSA_CONFIG_PATH=$config play
-    echo "PlayWave without a device (ALSA_CONFIG_PATH='${config}'): ${elapsed_ms} ms"
+for config in "$work/pulse-only.conf" /dev/null; do
+    ALSA_CONFIG_PATH=$config play "without a device (ALSA_CONFIG_PATH='${config}')"
     given_up_within "$quick_ms"
 done
 echo "PASS"
