@@ -20,6 +20,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -108,6 +109,7 @@ void SettingsLoadTest::load_data()
     // The sign folder gains its "/" once the first sign is shown from it.
     QTest::newRow("normal path") << Saved << Board + FirstSign << saved_with("<signs>", "<signs>/");
     QTest::newRow("no file") << QByteArray() << NoBoard << FirstRun;
+    QTest::newRow("a FIFO in the file's place, read at once") << QByteArray("<fifo>") << NoBoard << FirstRun;
     QTest::newRow("yes for a truth value, nothing applied") << saved_with("#FALSE#", "yes") << NoBoard << DefaultsOverRead;
     QTest::newRow("front speed 0, after the signboard") << saved_with("20000", "0") << Board + NoBoard << DefaultsOverSignboard;
     QTest::newRow("middle speed 0, after the signboard") << saved_with(",3000,", ",0,") << Board + NoBoard << DefaultsOverSignboard;
@@ -128,7 +130,9 @@ void SettingsLoadTest::load()
     QFETCH(QByteArray, held);
     QImage(40, 20, QImage::Format_RGB32).save(m_board.filePath("board.bmp"), "BMP");
     Form1& bus = window<Form1>(); // a first run
-    if (!file.isEmpty())
+    if (file == "<fifo>")
+        QCOMPARE(::mkfifo(QFile::encodeName(settings_file()).constData(), 0600), 0);
+    else if (!file.isEmpty())
         write_file(with_paths(QString::fromUtf8(file)));
     PicturesShown pictures;
     bus.LoadIni();
