@@ -66,12 +66,6 @@ QString first_difference(const QImage& expected, const QImage& seen)
     return {};
 }
 
-// What Qt paints of an area, in device pixels.
-QImage qt_pixels(QWidget& window, const QRect& area)
-{
-    return window.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 // Each logical pixel of the area its own colour, so that a frame put one pixel off shows.
 void paint_pattern(QPainter& painter, const QRect& area, int shade)
 {
@@ -98,50 +92,28 @@ private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QString("xcb")); }
     void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
-    void frame_lands_on_its_area_beside_child_windows();
-    void frames_keep_landing_round_the_shared_memory();
+    void frames_land_on_their_area_beside_child_windows();
     void no_frame_where_it_cannot_be_put();
     void door_frames_show_what_qt_paints();
 };
 
-void FramesOnXTest::frame_lands_on_its_area_beside_child_windows()
+void FramesOnXTest::frames_land_on_their_area_beside_child_windows()
 {
+    // 100 KB a frame at 100 %, 400 KB at 200 %: the shared memory is gone round several times.
     Filled window(Qt::gray);
     window.resize(200, 150);
     Filled child(Qt::blue, &window);
     child.setGeometry(50, 40, 40, 30);
     show_and_settle(window);
-    const QRect area(30, 20, 100, 80);
-    const QImage before = server_pixels(window, window.rect());
-
-    QVERIFY(platform::put_frame_now(window, area, [&](QPainter& p) { paint_pattern(p, area, 0x55); }));
-
-    QImage expected = before;
-    {
-        QPainter painter(&expected);
-        painter.scale(window.devicePixelRatioF(), window.devicePixelRatioF());
-        painter.setClipRegion(QRegion(area) - child.geometry());
-        paint_pattern(painter, area, 0x55);
-    }
-    const QString difference = first_difference(expected, server_pixels(window, window.rect()));
-    QVERIFY2(difference.isEmpty(), qPrintable(difference));
-}
-
-void FramesOnXTest::frames_keep_landing_round_the_shared_memory()
-{
-    // 100 KB a frame at 100 %, 400 KB at 200 %: the memory is gone round several times.
-    Filled window(Qt::gray);
-    window.resize(200, 150);
-    show_and_settle(window);
     const QRect area(10, 5, 180, 140);
+    QImage expected = server_pixels(window, window.rect());
+    QPainter painter(&expected);
+    painter.scale(window.devicePixelRatioF(), window.devicePixelRatioF());
+    painter.setClipRegion(QRegion(area) - child.geometry());
     for (int frame = 0; frame < 200; ++frame) {
         QVERIFY(platform::put_frame_now(window, area, [&](QPainter& p) { paint_pattern(p, area, frame); }));
-        QImage expected(area.size() * qRound(window.devicePixelRatioF()), QImage::Format_RGB32);
-        expected.setDevicePixelRatio(window.devicePixelRatioF());
-        QPainter painter(&expected);
-        paint_pattern(painter, QRect(QPoint(0, 0), area.size()), frame);
-        painter.end();
-        const QString difference = first_difference(expected, server_pixels(window, area));
+        paint_pattern(painter, area, frame);
+        const QString difference = first_difference(expected, server_pixels(window, window.rect()));
         QVERIFY2(difference.isEmpty(), qPrintable(QString("frame %1: %2").arg(frame).arg(difference)));
     }
 }
@@ -176,7 +148,8 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
                 return;
             const QRect area(x, y, width, height);
             ++frames;
-            const QString difference = first_difference(qt_pixels(m_bus, area), server_pixels(m_bus, area));
+            const QString difference = first_difference(m_bus.grab(area).toImage().convertToFormat(QImage::Format_RGB32),
+                                                         server_pixels(m_bus, area));
             if (!difference.isEmpty() && first_fault.isEmpty())
                 first_fault = QString::fromStdString(row) + ": " + difference;
         }
@@ -200,7 +173,7 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
         door_switch->press(); // close
     }
     QVERIFY2(compare.first_fault.isEmpty(), qPrintable(compare.first_fault));
-    QCOMPARE(compare.frames, 2 * (68 + 45));
+    QVERIFY(compare.frames > 0); // how many is the doors' own test
 }
 
 QTEST_MAIN(FramesOnXTest)
