@@ -1,17 +1,12 @@
 // The controls' behaviour that the program's handlers rely on.
 #include "NoWindowLeft.h"
-#include "Outcome.h"
 #include "Sequence.h"
 
 #include "platform/forms/Forms.h"
 #include "platform/forms/controls/CheckBox.h"
-#include "platform/forms/controls/ControlArray.h"
-#include "platform/forms/controls/Frame.h"
 #include "platform/forms/controls/HScrollBar.h"
 #include "platform/forms/controls/Image.h"
-#include "platform/forms/controls/OptionButton.h"
 #include "platform/forms/controls/PictureBox.h"
-#include "platform/forms/controls/Shape.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -42,17 +37,7 @@ public:
         { .rect { 0, 0, 1500, 240 }, .min = 1, .max = 30000, .large_change = 1000, .value = 6000 } };
     CheckBox door { *this, "door", { .rect { 0, 300, 735, 510 } } };
     PictureBox box { *this, "box", { .rect { 0, 900, 780, 480 }, .back_color = vbWhite } };
-    Frame frame { *this, "frame", { .rect { 1500, 0, 1500, 1500 }, .caption = "mode" } };
-    OptionButton both { frame, "both", { .rect { 60, 180, 700, 270 }, .caption = "both", .value = true } };
-    OptionButton left { frame, "left", { .rect { 60, 500, 700, 270 }, .caption = "left" } };
-    OptionButton elsewhere { *this, "elsewhere", { .rect { 3100, 0, 700, 270 }, .caption = "x", .value = true } };
 };
-
-// Which option buttons are on, in the order both, left, elsewhere: "B-E" is both and elsewhere.
-std::string options_on(const Bench& bench)
-{
-    return { bench.both.value() ? 'B' : '-', bench.left.value() ? 'L' : '-', bench.elsewhere.value() ? 'E' : '-' };
-}
 
 }
 
@@ -65,11 +50,9 @@ private slots:
     void twips_round_at_both_edges_data();
     void twips_round_at_both_edges();
     void scroll_bar_and_check_box_raise_events_only_on_real_changes();
-    void option_buttons_form_one_group_per_container_and_obey_their_frame();
     void a_second_press_is_a_double_click_not_a_mouse_down();
     void key_codes_name_the_key_not_the_character_data();
     void key_codes_name_the_key_not_the_character();
-    void bad_requests_fail_with_their_error_number();
 };
 
 void ControlsTest::twips_round_at_both_edges_data()
@@ -119,24 +102,6 @@ void ControlsTest::scroll_bar_and_check_box_raise_events_only_on_real_changes()
     COMPARE_SEQUENCE(expected, bench.log, "scroll bar: program sets, arrow, Page Up, drag; check box: clicks, sets");
 }
 
-void ControlsTest::option_buttons_form_one_group_per_container_and_obey_their_frame()
-{
-    Bench& bench = window<Bench>();
-    bench.Show();
-    Sequence states { options_on(bench) };
-    bench.frame.set_enabled(false); // as the middle door's mode while the door is open
-    QTest::mouseClick(&bench.left.widget(), Qt::LeftButton);
-    states.push_back(options_on(bench));
-    bench.frame.set_enabled(true);
-    QTest::mouseClick(&bench.left.widget(), Qt::LeftButton);
-    states.push_back(options_on(bench));
-    bench.both.set_value(true);
-    states.push_back(options_on(bench));
-    // "elsewhere" lies in another container, so in another group: it stays on throughout.
-    const Sequence expected { "B-E", "B-E", "-LE", "B-E" };
-    COMPARE_SEQUENCE(expected, states, "design, click in a switched-off frame, click, program sets");
-}
-
 void ControlsTest::a_second_press_is_a_double_click_not_a_mouse_down()
 {
     // Some window systems deliver the second press of a double click as a press of its own
@@ -182,20 +147,6 @@ void ControlsTest::key_codes_name_the_key_not_the_character()
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), quint32(place), 0, 0);
     QApplication::sendEvent(&bench.box.widget(), &press);
     COMPARE_SEQUENCE(Sequence { handled.toStdString() }, bench.log, "one key");
-}
-
-void ControlsTest::bad_requests_fail_with_their_error_number()
-{
-    // A picture that cannot be loaded is tst_picture_loader's.
-    Bench& bench = window<Bench>();
-    ControlArray<Shape> lamps; // lacking element 0
-    lamps.add(1, bench, "lamp", Shape::Design {});
-    const Sequence outcomes { outcome([&] { bench.speed.set_value(0); }), outcome([&] { bench.speed.set_value(30001); }),
-                              outcome([&] { lamps(0); }) };
-    COMPARE_SEQUENCE((Sequence { "error 380", "error 380", "error 340" }), outcomes,
-                     "speeds below and above the range, missing array element");
-    QCOMPARE(bench.speed.value(), 6000);
-    COMPARE_SEQUENCE(NothingHappened, bench.log, "rejected speeds");
 }
 
 QTEST_MAIN(ControlsTest)

@@ -7,7 +7,6 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Forms.h"
 #include "platform/forms/Menu.h"
-#include "platform/forms/controls/HScrollBar.h"
 #include "platform/system/RuntimeError.h"
 #include "platform/system/System.h"
 
@@ -25,8 +24,6 @@ class Panel : public Form {
 public:
     Panel() : Form("Panel", "panel", BorderStyle::FixedToolWindow, 3945, 2565, RGB(64, 64, 64)) { finish_design(); }
     ~Panel() override { g_log.push_back("Panel destroyed"); }
-
-    HScrollBar speed { *this, "speed", { .rect { 0, 0, 1500, 240 }, .min = 1, .max = 30000, .value = 6000 } };
 };
 
 class Dialog : public Form {
@@ -79,7 +76,6 @@ private slots:
     void a_window_closed_inside_a_modal_dialog_outlives_the_handler_that_opened_it();
     void an_error_no_handler_catches_is_shown_then_ends_the_program_data();
     void an_error_no_handler_catches_is_shown_then_ends_the_program();
-    void an_error_of_an_event_the_program_raised_goes_back_to_it();
     void the_program_name_is_the_whole_file_name_data();
     void the_program_name_is_the_whole_file_name();
 };
@@ -144,23 +140,6 @@ void FormsTest::an_error_no_handler_catches_is_shown_then_ends_the_program()
     g_log.push_back("after the press");
     COMPARE_SEQUENCE((Sequence { "end 1", "after the press" }), g_log, "a handler that fails");
     COMPARE_SEQUENCE(Sequence { shown.toStdString() }, boxes.shown, "the message");
-}
-
-void FormsTest::an_error_of_an_event_the_program_raised_goes_back_to_it()
-{
-    RecordingMessageBoxes boxes;
-    const RecordedEnd end;
-    Panel& panel = window<Panel>();
-    panel.speed.on_change = [] { throw RuntimeError(err::Overflow, "Overflow"); };
-    press_on(window<Main>(), [&panel] {
-        try {
-            panel.speed.set_value(7000); // raises Change, which fails
-        } catch (const RuntimeError& error) {
-            g_log.push_back(std::string("caught ") + error.what());
-        }
-    });
-    COMPARE_SEQUENCE(Sequence { "caught Overflow" }, g_log, "the program's own handler catches it");
-    COMPARE_SEQUENCE(NothingHappened, boxes.shown, "no message");
 }
 
 void FormsTest::the_program_name_is_the_whole_file_name_data()
