@@ -79,7 +79,7 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
     // own painting of the bus in the same state (the sign and the signboard included). The
     // signboard hangs over the front door: the frames must leave its pixels alone. Both
     // doors at full speed go round the shared memory at least once.
-    class CompareEachFrame : public platform::trace::Recorder {
+    class CompareEachFrame : public StandIn<platform::trace::Recorder> {
     public:
         CompareEachFrame(QWidget& bus) : m_bus(bus) { }
         void record(const std::string& row) override
@@ -98,7 +98,6 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
 
     private:
         QWidget& m_bus;
-        const platform::Override<platform::trace::Recorder> m_in_place { *this };
     };
 
     RecordingSoundSink sound;
