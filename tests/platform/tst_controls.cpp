@@ -5,7 +5,6 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/controls/CheckBox.h"
 #include "platform/forms/controls/HScrollBar.h"
-#include "platform/forms/controls/Image.h"
 #include "platform/forms/controls/PictureBox.h"
 
 #include <QApplication>
@@ -47,36 +46,11 @@ class ControlsTest : public QObject {
 private slots:
     void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
-    void twips_round_at_both_edges_data();
-    void twips_round_at_both_edges();
     void scroll_bar_and_check_box_raise_events_only_on_real_changes();
     void a_second_press_is_a_double_click_not_a_mouse_down();
     void key_codes_name_the_key_not_the_character_data();
     void key_codes_name_the_key_not_the_character();
 };
-
-void ControlsTest::twips_round_at_both_edges_data()
-{
-    QTest::addColumn<float>("left");
-    QTest::addColumn<float>("width");
-    QTest::addColumn<QRect>("pixels");
-    // Each edge is rounded on its own, so a door leaf narrowed from the left keeps its right edge.
-    QTest::newRow("right leaf open") << 5710.f << 110.f << QRect(381, 47, 7, 148);
-    QTest::newRow("half a pixel rounds up") << 7.5f << 7.5f << QRect(1, 47, 0, 148);
-    QTest::newRow("just under half a pixel") << 7.f << 15.f << QRect(0, 47, 1, 148);
-}
-
-void ControlsTest::twips_round_at_both_edges()
-{
-    QFETCH(float, left);
-    QFETCH(float, width);
-    QFETCH(QRect, pixels);
-    // Moved there by the program from elsewhere, as the doors are.
-    Image image(window<Bench>(), "probe", { .rect { 1000, 705, 500, 2220 }, .stretch = true });
-    image.set_width(width);
-    image.set_left(left);
-    QCOMPARE(image.pixel_rect(), pixels);
-}
 
 void ControlsTest::scroll_bar_and_check_box_raise_events_only_on_real_changes()
 {
