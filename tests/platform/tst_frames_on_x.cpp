@@ -20,20 +20,6 @@
 
 namespace {
 
-class Filled : public QWidget {
-public:
-    Filled(QColor color, QWidget* parent = nullptr) : QWidget(parent), m_color(color)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), m_color); }
-
-private:
-    QColor m_color;
-};
-
 // The window's pixels as the X server holds them, in device pixels.
 QImage server_pixels(QWidget& window, const QRect& area)
 {
@@ -54,34 +40,6 @@ QImage server_pixels(QWidget& window, const QRect& area)
         .copy();
 }
 
-// Where two images of the same area first differ, or an empty text.
-QString first_difference(const QImage& expected, const QImage& seen)
-{
-    if (expected.size() != seen.size())
-        return QString("size %1x%2, not %3x%4").arg(seen.width()).arg(seen.height()).arg(expected.width()).arg(expected.height());
-    for (int y = 0; y < expected.height(); ++y)
-        for (int x = 0; x < expected.width(); ++x)
-            if ((expected.pixel(x, y) & 0xffffff) != (seen.pixel(x, y) & 0xffffff))
-                return QString("pixel %1,%2 is %3, not %4").arg(x).arg(y).arg(seen.pixel(x, y) & 0xffffff, 6, 16, QChar('0')).arg(expected.pixel(x, y) & 0xffffff, 6, 16, QChar('0'));
-    return {};
-}
-
-// What Qt paints of an area, in device pixels.
-QImage qt_pixels(QWidget& window, const QRect& area)
-{
-    return window.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// Each logical pixel of the area its own colour, so that a frame put one pixel off shows.
-void paint_pattern(QPainter& painter, const QRect& area, int shade)
-{
-    QImage pattern(area.size(), QImage::Format_RGB32);
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            pattern.setPixel(x, y, qRgb(x, y, shade));
-    painter.drawImage(area.topLeft(), pattern);
-}
-
 void show_and_settle(QWidget& window)
 {
     window.show();
@@ -98,75 +56,30 @@ private slots:
     void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QString("xcb")); }
     void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
-    void frame_lands_on_its_area_beside_child_windows();
-    void frames_keep_landing_round_the_shared_memory();
     void no_frame_where_it_cannot_be_put();
     void door_frames_show_what_qt_paints();
 };
-
-void FramesOnXTest::frame_lands_on_its_area_beside_child_windows()
-{
-    Filled window(Qt::gray);
-    window.resize(200, 150);
-    Filled child(Qt::blue, &window);
-    child.setGeometry(50, 40, 40, 30);
-    show_and_settle(window);
-    const QRect area(30, 20, 100, 80);
-    const QImage before = server_pixels(window, window.rect());
-
-    QVERIFY(platform::put_frame_now(window, area, [&](QPainter& p) { paint_pattern(p, area, 0x55); }));
-
-    QImage expected = before;
-    {
-        QPainter painter(&expected);
-        painter.scale(window.devicePixelRatioF(), window.devicePixelRatioF());
-        painter.setClipRegion(QRegion(area) - child.geometry());
-        paint_pattern(painter, area, 0x55);
-    }
-    const QString difference = first_difference(expected, server_pixels(window, window.rect()));
-    QVERIFY2(difference.isEmpty(), qPrintable(difference));
-}
-
-void FramesOnXTest::frames_keep_landing_round_the_shared_memory()
-{
-    // 100 KB a frame at 100 %, 400 KB at 200 %: the memory is gone round several times.
-    Filled window(Qt::gray);
-    window.resize(200, 150);
-    show_and_settle(window);
-    const QRect area(10, 5, 180, 140);
-    for (int frame = 0; frame < 200; ++frame) {
-        QVERIFY(platform::put_frame_now(window, area, [&](QPainter& p) { paint_pattern(p, area, frame); }));
-        QImage expected(area.size() * qRound(window.devicePixelRatioF()), QImage::Format_RGB32);
-        expected.setDevicePixelRatio(window.devicePixelRatioF());
-        QPainter painter(&expected);
-        paint_pattern(painter, QRect(QPoint(0, 0), area.size()), frame);
-        painter.end();
-        const QString difference = first_difference(expected, server_pixels(window, area));
-        QVERIFY2(difference.isEmpty(), qPrintable(QString("frame %1: %2").arg(frame).arg(difference)));
-    }
-}
 
 void FramesOnXTest::no_frame_where_it_cannot_be_put()
 {
     // A hidden window, and a child surface that shares its window with siblings that may
     // cover it: the caller repaints as usual.
-    Filled window(Qt::gray);
-    window.resize(200, 150);
-    Filled child(Qt::blue, &window);
-    child.setGeometry(50, 40, 40, 30);
+    Form1& bus = platform::window<Form1>();
     bool painted = false;
     const auto paint = [&](QPainter&) { painted = true; };
-    QVERIFY(!platform::put_frame_now(window, QRect(0, 0, 10, 10), paint));
-    show_and_settle(window);
-    QVERIFY(!platform::put_frame_now(child, QRect(0, 0, 10, 10), paint));
+    QVERIFY(!platform::put_frame_now(bus.surface(), QRect(0, 0, 10, 10), paint));
+    show_and_settle(bus.surface());
+    QVERIFY(!platform::put_frame_now(bus.Picture1.widget(), QRect(0, 0, 10, 10), paint));
     QVERIFY(!painted);
 }
 
 void FramesOnXTest::door_frames_show_what_qt_paints()
 {
     // Every frame of both doors, as the server shows it the moment it is put, against Qt's
-    // own painting of the bus in the same state (the sign and the signboard included).
-    class CompareEachFrame : public platform::trace::Recorder {
+    // own painting of the bus in the same state (the sign and the signboard included). The
+    // signboard hangs over the front door: the frames must leave its pixels alone. Both
+    // doors at full speed go round the shared memory at least once.
+    class CompareEachFrame : public StandIn<platform::trace::Recorder> {
     public:
         CompareEachFrame(QWidget& bus) : m_bus(bus) { }
         void record(const std::string& row) override
@@ -176,20 +89,21 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
                 return;
             const QRect area(x, y, width, height);
             ++frames;
-            const QString difference = first_difference(qt_pixels(m_bus, area), server_pixels(m_bus, area));
-            if (!difference.isEmpty() && first_fault.isEmpty())
-                first_fault = QString::fromStdString(row) + ": " + difference;
+            const QImage painted = m_bus.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+            if (painted != server_pixels(m_bus, area) && first_fault.isEmpty())
+                first_fault = QString::fromStdString(row) + " differs from what Qt paints";
         }
         int frames { 0 };
         QString first_fault;
 
     private:
         QWidget& m_bus;
-        const platform::Override<platform::trace::Recorder> m_in_place { *this };
     };
 
     RecordingSoundSink sound;
     Form1& bus = platform::window<Form1>();
+    bus.PicKanban.set_left(600);
+    bus.PicKanban.set_top(1200);
     show_and_settle(bus.surface());
     frmSet& panel = platform::window<frmSet>();
     panel.HScroll1.set_value(1);
@@ -200,7 +114,7 @@ void FramesOnXTest::door_frames_show_what_qt_paints()
         door_switch->press(); // close
     }
     QVERIFY2(compare.first_fault.isEmpty(), qPrintable(compare.first_fault));
-    QCOMPARE(compare.frames, 2 * (68 + 45));
+    QVERIFY(compare.frames > 0); // how many is the doors' own test
 }
 
 QTEST_MAIN(FramesOnXTest)

@@ -15,7 +15,24 @@
 #include <deque>
 #include <optional>
 
-class RecordingMessageBoxes : public platform::MessageBoxes {
+// Takes the real device's place from its construction to its end.
+template <class Device>
+class StandIn : public Device {
+    const platform::Override<Device> m_in_place { *this };
+};
+
+// The next answer of a script; nothing (a cancel) once the script has run out.
+template <class Answer>
+std::optional<Answer> next_answer(std::deque<std::optional<Answer>>& answers)
+{
+    if (answers.empty())
+        return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+class RecordingMessageBoxes : public StandIn<platform::MessageBoxes> {
 public:
     // The caption the program hands in at start.
     RecordingMessageBoxes() { platform::set_program_identity(BusIdentity); }
@@ -24,33 +41,23 @@ public:
         shown.push_back(caption + ": " + text + (critical ? " (critical)" : ""));
     }
     Sequence shown;
-
-private:
-    const platform::Override<platform::MessageBoxes> m_in_place { *this };
 };
 
-class ScriptedFolderPicker : public platform::FolderPicker {
+class ScriptedFolderPicker : public StandIn<platform::FolderPicker> {
 public:
     std::optional<std::string> pick(std::intptr_t owner, const std::string& title) override
     {
         owners.push_back(owner);
         titles.push_back(title);
-        if (answers.empty())
-            return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return next_answer(answers);
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<std::intptr_t> owners;
     Sequence titles;
-
-private:
-    const platform::Override<platform::FolderPicker> m_in_place { *this };
 };
 
 // Records each sound into the trace, so it stands in order with the door frames.
-class RecordingSoundSink : public platform::SoundSink {
+class RecordingSoundSink : public StandIn<platform::SoundSink> {
 public:
     bool play(std::span<const std::uint8_t> wave) override
     {
@@ -59,47 +66,30 @@ public:
         return true;
     }
     int played { 0 };
-
-private:
-    const platform::Override<platform::SoundSink> m_in_place { *this };
 };
 
-class TraceRecorder : public platform::trace::Recorder {
+class TraceRecorder : public StandIn<platform::trace::Recorder> {
 public:
     void record(const std::string& row) override { rows.push_back(row); }
     Sequence rows;
-
-private:
-    const platform::Override<platform::trace::Recorder> m_in_place { *this };
 };
 
 // Answers the open-file dialog from a script: a path, or nothing for a cancel. Records the
 // owner and the pattern of each opening.
-class ScriptedFilePicker : public platform::FilePicker {
+class ScriptedFilePicker : public StandIn<platform::FilePicker> {
 public:
     std::optional<std::string> pick(std::intptr_t owner, const std::string& pattern) override
     {
         openings.push_back({ owner, pattern });
-        std::optional<std::string> answer;
-        if (!answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        }
-        return answer;
+        return next_answer(answers);
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<std::pair<std::intptr_t, std::string>> openings;
-
-private:
-    const platform::Override<platform::FilePicker> m_in_place { *this };
 };
 
 // Records each address given to the system's "open" action instead of opening it.
-class RecordingDocumentOpener : public platform::DocumentOpener {
+class RecordingDocumentOpener : public StandIn<platform::DocumentOpener> {
 public:
     void open(const std::string& address) override { opened.push_back(address); }
     Sequence opened;
-
-private:
-    const platform::Override<platform::DocumentOpener> m_in_place { *this };
 };
