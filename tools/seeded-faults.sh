@@ -162,12 +162,12 @@ fault_list() {
 @@ 48 src/platform/metafile/WmfPlayer.cpp | a placeable metafile is sized at 100 dpi
 - std::llround(double(himetric) * 96.0 / 2540.0)
 + std::llround(double(himetric) * 100.0 / 2540.0)
-@@ 49 src/platform/codec/Dib.cpp | a bitmap whose rows are not all in the file is drawn
-- require(bits.has(0, static_cast<std::size_t>(stride_of(header) * std::abs(header.height))));
-+ require(bits.has(0, static_cast<std::size_t>(stride_of(header))));
-@@ 50 src/platform/system/RegularFile.cpp | a FIFO or a device is opened as a picture
-- if (!S_ISREG(info.st_mode))
-+ if (S_ISDIR(info.st_mode))
+@@ 49 src/platform/picture/BitmapFile.cpp | a big bitmap whose last row is not in the file is shown
+- if (bytes.u32(10) + all.total * all.stride > file->size())
++ if (bytes.u32(10) + (all.total - 1) * all.stride > file->size())
+@@ 50 src/platform/system/RegularFile.cpp | a file twice what a picture may cost is opened
+- if (info.st_size > largest)
++ if (info.st_size > 2 * largest)
 @@ 51 src/platform/picture/PictureFile.cpp | a picture file that is not there is reported as access denied
 - if (error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP)
 + if (error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP)

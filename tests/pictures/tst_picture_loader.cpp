@@ -96,12 +96,12 @@ QByteArray with_height(QByteArray bmp, qint32 height)
     return bmp;
 }
 
-// A bitmap header promising 5000 x 5000 pixels of 24 bits, followed by 1 KB.
-QByteArray bmp_promising_too_much()
+// The header of a bitmap of 24 bits a pixel.
+QByteArray bmp_header(qint32 width, qint32 height)
 {
     QByteArray bytes = encoded(QImage(4, 4, QImage::Format_RGB32), "BMP").left(54);
-    qToLittleEndian<qint32>(5000, bytes.data() + 18);
-    return with_height(bytes, 5000) + QByteArray(1024, '\x40');
+    qToLittleEndian<qint32>(width, bytes.data() + 18);
+    return with_height(bytes, height);
 }
 
 // The same bitmap with its rows stored top to bottom (a negative height), as many writers do.
@@ -246,11 +246,12 @@ private slots:
         QTest::newRow("empty file") << "bytes" << QByteArray() << refused;
         QTest::newRow("text file") << "bytes" << QByteArray("not a picture at all\n") << refused;
         QTest::newRow("truncated jpeg") << "bytes" << jpeg.left(jpeg.size() * 2 / 3) << refused;
-        QTest::newRow("bmp promising 5000 x 5000 over 1 KB") << "bytes" << bmp_promising_too_much() << refused;
+        QTest::newRow("bmp promising 5000 x 5000 over 1 KB") << "bytes" << bmp_header(5000, 5000) + QByteArray(1024, '\x40') << refused;
         QTest::newRow("bmp of height INT32_MIN") << "bytes" << with_height(encoded(image, "BMP"), INT_MIN) << refused;
         // Refused unread: more than a picture may cost (256 MB).
-        QTest::newRow("gif followed by 300 MB of nothing") << "300 MB" << gif << refused;
+        QTest::newRow("bmp of 10000 x 9000 in 300 MB") << "300 MB" << bmp_header(10000, 9000) << refused;
         QTest::newRow("bmp missing its last row") << "bytes" << data_file("gradient-24.bmp").chopped(40) << refused;
+        QTest::newRow("big bmp missing its last row") << "a row short" << bmp_header(1200, 1000) << refused;
         QTest::newRow("whole jpeg") << "bytes" << jpeg << std::string("60 x 40");
         QTest::newRow("progressive jpeg") << "bytes" << encoded(image, "JPG", true) << std::string("60 x 40");
         QTest::newRow("link to a gif") << "link" << gif << std::string("60 x 40");
@@ -272,6 +273,7 @@ private slots:
             { "folder", [&] { return ::mkdir(file.c_str(), 0700) == 0; } },
             // sparse: costs no disk
             { "300 MB", [&] { return write_file(file, bytes) && ::truncate(file.c_str(), 300 << 20) == 0; } },
+            { "a row short", [&] { return write_file(file, bytes) && ::truncate(file.c_str(), 54 + 3600 * 999) == 0; } },
         };
         if (const auto found = make.find(kind); found != make.end())
             QVERIFY(found->second());
