@@ -144,12 +144,9 @@ private:
 
 void SignboardTest::initTestCase()
 {
-    const auto save = [this](const char* name, int width, int height) {
-        QImage picture(width, height, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        QVERIFY(picture.save(picture_path(name), "BMP"));
-    };
-    save("wide.bmp", 200, 60);
+    QImage wide(200, 60, QImage::Format_RGB32);
+    wide.fill(Qt::red);
+    QVERIFY(wide.save(picture_path("wide.bmp"), "BMP"));
     QFile junk(picture_path("junk.bmp"));
     QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("no picture here\n") > 0);
 }
