@@ -184,8 +184,7 @@ private slots:
             QTest::newRow(bomb) << "bytes" << data_file(bomb) << refused;
         QTest::newRow("bmp of height INT32_MIN") << "bytes" << with_height(encoded(image, "BMP"), INT_MIN) << refused;
         // Refused unread: more than a picture may cost (256 MB).
-        QTest::newRow("gif followed by 300 MB of nothing") << "300 MB" << gif << refused;
-        QTest::newRow("bmp missing its last row") << "bytes" << data_file("gradient-24.bmp").chopped(40) << refused;
+        QTest::newRow("bmp followed by 300 MB of nothing") << "300 MB" << encoded(image, "BMP") << refused;
         QTest::newRow("whole jpeg") << "bytes" << jpeg << std::string("60 x 40");
         QTest::newRow("link to a gif") << "link" << gif << std::string("60 x 40");
         QTest::newRow("placeable wmf") << "bytes" << data_file("sign-inkscape.wmf") << std::string("52 x 32");
@@ -292,6 +291,9 @@ private slots:
         QTest::newRow("SVG with an image inside itself")
             << svg("width='4' height='4'", "<image href='data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==' width='4' height='4'/>") << "still 4x4";
         QTest::newRow("SVG repeating repeats") << seed("use-bomb.svg") << "none";
+        // Big, so decoded only where shown; its first row, which the loader tries, is there.
+        QTest::newRow("top-down BMP missing its last row")
+            << top_down(encoded(quarters({ 1200, 1000 }), "BMP")).chopped(3600) << "none";
         QTest::newRow("SVG of 100,000 elements") << svg("width='4' height='4'", QByteArray("<g/>").repeated(100'000)) << "none";
         QTest::newRow("GIF for ever") << seed("anim-3-frames.gif") << "0 plays: 500 500 500";
         QTest::newRow("GIF twice more, 10 ms given as 100 by Qt") << seed("anim-loop-3.gif") << "3 plays: 100 100";
