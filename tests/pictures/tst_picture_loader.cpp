@@ -222,6 +222,8 @@ private slots:
         QCOMPARE(warnings, 0); // damaged pictures fail silently
     }
 
+    void the_empty_path_is_no_picture() { QVERIFY(LoadPicture("").empty()); }
+
     void top_down_bitmaps_show_as_bottom_up_ones_data()
     {
         QTest::addColumn<QByteArray>("bottom_up");
