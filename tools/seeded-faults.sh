@@ -162,9 +162,9 @@ fault_list() {
 @@ 48 src/platform/metafile/WmfPlayer.cpp | a placeable metafile is sized at 100 dpi
 - std::llround(double(himetric) * 96.0 / 2540.0)
 + std::llround(double(himetric) * 100.0 / 2540.0)
-@@ 49 src/platform/picture/BitmapFile.cpp | a big bitmap whose last row is not in the file is shown
-- if (bytes.u32(10) + all.total * all.stride > file->size())
-+ if (bytes.u32(10) + (all.total - 1) * all.stride > file->size())
+@@ 49 src/platform/codec/Dib.cpp | a bitmap whose rows are not all in the file is drawn
+- require(bits.has(0, static_cast<std::size_t>(stride_of(header) * std::abs(header.height))));
++ require(bits.has(0, static_cast<std::size_t>(stride_of(header))));
 @@ 50 src/platform/system/RegularFile.cpp | a file twice what a picture may cost is opened
 - if (info.st_size > largest)
 + if (info.st_size > 2 * largest)
@@ -231,6 +231,9 @@ fault_list() {
 @@ 71 src/platform/forms/Application.cpp | a Wayland socket that is no socket is taken for one
 - std::filesystem::is_socket(socket, ignored)
 + std::filesystem::exists(socket, ignored)
+@@ 72 src/platform/picture/BitmapFile.cpp | a big bitmap whose last row is not in the file is shown
+- if (bytes.u32(10) + all.total * all.stride > file->size())
++ if (bytes.u32(10) + (all.total - 1) * all.stride > file->size())
 FAULTS
 }
 

@@ -26,7 +26,6 @@
 #include <cstdio>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,15 +64,12 @@ QByteArray file_bytes(const QString& path)
 QByteArray data_file(const char* name) { return file_bytes(QStringLiteral(PICTURE_DATA "/") + name); }
 QByteArray seed(const char* name) { return file_bytes(QStringLiteral(PICTURE_SEEDS "/") + name); }
 
-QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
+QByteArray encoded(const QImage& image, const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setQuality(90);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
+    QImageWriter(&buffer, format).write(image);
     return bytes;
 }
 
@@ -126,25 +122,9 @@ QImage drawn(const Picture& picture, const QRect& part)
     return surface;
 }
 
-// The part of a picture the sign shows: all of a small one, the middle of a big one.
-QRect middle(QSize size)
-{
-    const QSize part = size.boundedTo(QSize(64, 48)), hidden = size - part;
-    return QRect(QPoint(hidden.width() / 2, hidden.height() / 2), part);
-}
-
-QImage shown(const Picture& picture) { return drawn(picture, middle(QSize(picture.width_px(), picture.height_px()))); }
-
 // A pixel of a photograph of the quarters as its red, green and blue halves: "100" is red,
 // "111" the white ground.
 QString halves(QColor pixel) { return QString("%1%2%3").arg(pixel.red() / 128).arg(pixel.green() / 128).arg(pixel.blue() / 128); }
-
-long peak_rss_mb()
-{
-    rusage usage { };
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
 
 QByteArray svg(const QByteArray& size, const QByteArray& body = "<rect width='4' height='2' fill='red'/>")
 {
@@ -169,19 +149,8 @@ QByteArray apng_frame_outside_canvas()
     return apng;
 }
 
-// The delays of the frames one play gives, in order.
-std::vector<int> delays_of(const Animation& animation)
-{
-    std::vector<int> delays;
-    const std::unique_ptr<FrameReader> frames = animation.frames();
-    while (const std::optional<AnimationFrame> frame = frames->next()) {
-        if (frame->image.size() != animation.size())
-            return {};
-        delays.push_back(frame->delay_ms);
-    }
-    return delays;
-}
-
+// An animation's plays and the delays of the frames one play gives, in order; "wrong size"
+// for a frame that is not of the animation's size.
 std::string animation_text(const std::optional<Picture>& picture)
 {
     if (!picture)
@@ -190,8 +159,9 @@ std::string animation_text(const std::optional<Picture>& picture)
     if (!animation)
         return "still " + picture->size_text();
     std::string text = std::to_string(animation->plays()) + " plays:";
-    for (const int delay : delays_of(*animation))
-        text += " " + std::to_string(delay);
+    const std::unique_ptr<FrameReader> frames = animation->frames();
+    while (const std::optional<AnimationFrame> frame = frames->next())
+        text += frame->image.size() == animation->size() ? " " + std::to_string(frame->delay_ms) : " wrong size";
     return text;
 }
 
@@ -203,33 +173,6 @@ class PictureLoaderTest : public QObject {
 private slots:
     void init() { warnings = 0; }
 
-    void pictures_costing_too_much_are_refused_at_once_data()
-    {
-        QTest::addColumn<QByteArray>("bytes"); // each of a few hundred bytes
-        QTest::newRow("progressive jpeg of 16384 x 16384") << data_file("progressive-bomb.jpg");
-        QTest::newRow("jpeg of 16384 x 16384, a scan a component") << data_file("multiscan-bomb.jpg");
-        QTest::newRow("gif on a canvas of 12000 x 12000") << data_file("canvas-bomb.gif");
-        QTest::newRow("run-length bmp of 16384 x 16384") << data_file("rle-bomb.bmp");
-    }
-    // A few hundred bytes promising gigabytes of decoding are refused before any of it,
-    // silently, like a damaged picture. This runs first, while the tests have grown little.
-    void pictures_costing_too_much_are_refused_at_once()
-    {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(!bytes.isEmpty());
-        const long before = peak_rss_mb();
-        QElapsedTimer timer;
-        timer.start();
-        qInstallMessageHandler(count_warnings);
-        const std::optional<Picture> picture = decode_picture(bytes);
-        const bool shown_at_all = picture && !shown(*picture).isNull();
-        qInstallMessageHandler(nullptr);
-        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString("took %1 ms").arg(timer.elapsed())));
-        QVERIFY2(peak_rss_mb() - before < 300, qPrintable(QString("grew by %1 MB").arg(peak_rss_mb() - before)));
-        QCOMPARE(warnings, 0);
-        QVERIFY(!shown_at_all);
-    }
-
     void files_give_a_picture_or_fail_at_once_data()
     {
         QTest::addColumn<QString>("kind"); // how the file is made; "bytes" writes them
@@ -240,20 +183,19 @@ private slots:
         const std::string refused = "error 481";
         QTest::newRow("missing") << "missing" << QByteArray() << std::string("error 53");
         QTest::newRow("fifo with no writer") << "fifo" << QByteArray() << refused;
-        QTest::newRow("link to a fifo") << "fifo link" << QByteArray() << refused;
         QTest::newRow("folder") << "folder" << QByteArray() << refused;
         QTest::newRow("device /dev/zero") << "/dev/zero" << QByteArray() << refused;
-        QTest::newRow("empty file") << "bytes" << QByteArray() << refused;
         QTest::newRow("text file") << "bytes" << QByteArray("not a picture at all\n") << refused;
         QTest::newRow("truncated jpeg") << "bytes" << jpeg.left(jpeg.size() * 2 / 3) << refused;
-        QTest::newRow("bmp promising 5000 x 5000 over 1 KB") << "bytes" << bmp_header(5000, 5000) + QByteArray(1024, '\x40') << refused;
+        // A few hundred bytes promising gigabytes of decoding.
+        for (const char* bomb : { "progressive-bomb.jpg", "multiscan-bomb.jpg", "canvas-bomb.gif", "rle-bomb.bmp" })
+            QTest::newRow(bomb) << "bytes" << data_file(bomb) << refused;
         QTest::newRow("bmp of height INT32_MIN") << "bytes" << with_height(encoded(image, "BMP"), INT_MIN) << refused;
-        // Refused unread: more than a picture may cost (256 MB).
+        // Refused unread: more than a picture may cost (256 MB), whether decoded whole or read in parts.
+        QTest::newRow("bmp followed by 300 MB of nothing") << "300 MB" << encoded(image, "BMP") << refused;
         QTest::newRow("bmp of 10000 x 9000 in 300 MB") << "300 MB" << bmp_header(10000, 9000) << refused;
-        QTest::newRow("bmp missing its last row") << "bytes" << data_file("gradient-24.bmp").chopped(40) << refused;
         QTest::newRow("big bmp missing its last row") << "a row short" << bmp_header(1200, 1000) << refused;
         QTest::newRow("whole jpeg") << "bytes" << jpeg << std::string("60 x 40");
-        QTest::newRow("progressive jpeg") << "bytes" << encoded(image, "JPG", true) << std::string("60 x 40");
         QTest::newRow("link to a gif") << "link" << gif << std::string("60 x 40");
         QTest::newRow("placeable wmf") << "bytes" << data_file("sign-inkscape.wmf") << std::string("52 x 32");
     }
@@ -269,7 +211,6 @@ private slots:
             { "bytes", [&] { return write_file(file, bytes); } },
             { "link", [&] { return write_file(target, bytes) && ::symlink(target.c_str(), file.c_str()) == 0; } },
             { "fifo", [&] { return ::mkfifo(file.c_str(), 0600) == 0; } },
-            { "fifo link", [&] { return ::mkfifo(target.c_str(), 0600) == 0 && ::symlink(target.c_str(), file.c_str()) == 0; } },
             { "folder", [&] { return ::mkdir(file.c_str(), 0700) == 0; } },
             // sparse: costs no disk
             { "300 MB", [&] { return write_file(file, bytes) && ::truncate(file.c_str(), 300 << 20) == 0; } },
@@ -301,15 +242,16 @@ private slots:
             QTest::newRow(bits) << data_file(qPrintable(QString("gradient-%1.bmp").arg(bits)));
         QTest::newRow("24, big, shown in parts") << encoded(quarters({ 1200, 1000 }), "BMP");
     }
-    // Pixel for pixel, and as another reader decodes the bottom-up file.
+    // Pixel for pixel, and as another reader decodes the bottom-up file; the big one in parts.
     void top_down_bitmaps_show_as_bottom_up_ones()
     {
         QFETCH(QByteArray, bottom_up);
         const QImage original = QImage::fromData(bottom_up, "BMP").convertToFormat(QImage::Format_RGB32);
+        const QRect part(QPoint(0, 0), original.size().boundedTo(QSize(64, 48)));
         const std::optional<Picture> up = decode_picture(bottom_up), down = decode_picture(top_down(bottom_up));
         QVERIFY(up && down);
-        QCOMPARE(shown(*up), original.copy(middle(original.size())));
-        QCOMPARE(shown(*down), shown(*up));
+        QCOMPARE(drawn(*up, part), original.copy(part));
+        QCOMPARE(drawn(*down, part), original.copy(part));
     }
 
     // A picture of 2400 x 1600 shows, wherever it is drawn, the part of it that falls on the
@@ -345,36 +287,47 @@ private slots:
     void todays_formats_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("size");
-        QTest::newRow("PNG") << encoded(quarters({ 30, 20 }), "PNG") << "30x20";
-        QTest::newRow("WebP") << encoded(quarters({ 30, 20 }), "WEBP") << "30x20";
-        QTest::newRow("SVG in inches and points, at 96 dpi") << svg("width='0.5in' height='18pt'") << "48x24";
-        QTest::newRow("SVG in millimetres") << svg("width='25.4mm' height='10mm'") << "96x38";
-        QTest::newRow("SVG by its viewBox") << svg("viewBox='0 0 60 30'") << "60x30";
-        QTest::newRow("SVG 8192 wide") << svg("width='8192' height='1'") << "8192x1";
-        QTest::newRow("SVG over 8192") << svg("width='8193' height='1'") << "None";
-        QTest::newRow("SVG of no size") << svg("") << "None";
-        QTest::newRow("SVG not well formed") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='4'>") << "None";
-        QTest::newRow("SVG with an entity") << "<!DOCTYPE svg [<!ENTITY w '4'>]>" + svg("width='&w;' height='4'") << "None";
-        QTest::newRow("SVG with an image of another file") << seed("external-image.svg") << "None";
+        QTest::addColumn<QString>("picture"); // "none", "still <size>" or "<plays> plays: <delays>"
+        QTest::newRow("PNG") << encoded(quarters({ 30, 20 }), "PNG") << "still 30x20";
+        QTest::newRow("WebP") << encoded(quarters({ 30, 20 }), "WEBP") << "still 30x20";
+        QTest::newRow("SVG in inches and points, at 96 dpi") << svg("width='0.5in' height='18pt'") << "still 48x24";
+        QTest::newRow("SVG in millimetres") << svg("width='25.4mm' height='10mm'") << "still 96x38";
+        QTest::newRow("SVG by its viewBox") << svg("viewBox='0 0 60 30'") << "still 60x30";
+        QTest::newRow("SVG 8192 wide") << svg("width='8192' height='1'") << "still 8192x1";
+        QTest::newRow("SVG over 8192") << svg("width='8193' height='1'") << "none";
+        QTest::newRow("SVG of no size") << svg("") << "none";
+        QTest::newRow("SVG not well formed") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='4'>") << "none";
+        QTest::newRow("SVG with an entity") << "<!DOCTYPE svg [<!ENTITY w '4'>]>" + svg("width='&w;' height='4'") << "none";
+        QTest::newRow("SVG with an image of another file") << seed("external-image.svg") << "none";
         QTest::newRow("SVG with a style of another file")
-            << svg("width='4' height='4'", "<rect width='4' height='4' fill='url(/tmp/x.svg#p)'/>") << "None";
+            << svg("width='4' height='4'", "<rect width='4' height='4' fill='url(/tmp/x.svg#p)'/>") << "none";
         QTest::newRow("SVG with an image inside itself")
-            << svg("width='4' height='4'", "<image href='data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==' width='4' height='4'/>") << "4x4";
-        QTest::newRow("SVG repeating repeats") << seed("use-bomb.svg") << "None";
-        QTest::newRow("SVG of 100,000 elements") << svg("width='4' height='4'", QByteArray("<g/>").repeated(100'000)) << "None";
-        QTest::newRow("SVG of a real generator") << seed("assetgen-bus.svg") << "64x64";
+            << svg("width='4' height='4'", "<image href='data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==' width='4' height='4'/>") << "still 4x4";
+        QTest::newRow("SVG repeating repeats") << seed("use-bomb.svg") << "none";
+        // Big, so decoded only where shown; its first row, which the loader tries, is there.
+        QTest::newRow("top-down BMP missing its last row")
+            << top_down(encoded(quarters({ 1200, 1000 }), "BMP")).chopped(3600) << "none";
+        QTest::newRow("SVG of 100,000 elements") << svg("width='4' height='4'", QByteArray("<g/>").repeated(100'000)) << "none";
+        QTest::newRow("GIF for ever") << seed("anim-3-frames.gif") << "0 plays: 500 500 500";
+        QTest::newRow("GIF twice more, 10 ms given as 100 by Qt") << seed("anim-loop-3.gif") << "3 plays: 100 100";
+        QTest::newRow("APNG") << seed("anim-2-frames.png") << "0 plays: 250 250";
+        QTest::newRow("APNG twice") << seed("anim-plays-2.png") << "2 plays: 1 1";
+        QTest::newRow("animated WebP") << seed("anim-3-frames.webp") << "0 plays: 300 100 5";
+        QTest::newRow("APNG cut") << seed("anim-2-frames.png").left(200) << "none";
+        QTest::newRow("APNG frame outside its canvas") << apng_frame_outside_canvas() << "0 plays: 250";
+        QTest::newRow("GIF of 10,001 frames") << gif_of_frames(10'001) << "0 plays:" + QString(" 100").repeated(10'000);
     }
     // Drawings at their size at 96 dpi; a drawing that reaches outside itself or costs too
-    // much is no picture, at once and silently.
+    // much is no picture, at once and silently. Animations' frames are decoded one by one with
+    // the file's delays and plays; a damaged frame, or one that does not fit its canvas, ends
+    // the play with the frames before it, and no play is longer than 10,000 frames.
     void todays_formats()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, size);
+        QFETCH(QString, picture);
         QElapsedTimer timer;
         timer.start();
-        const std::optional<Picture> picture = decode_picture(bytes);
-        QCOMPARE(QString::fromStdString(picture ? picture->size_text() : "None"), size);
+        QCOMPARE(QString::fromStdString(animation_text(decode_picture(bytes))), picture);
         QVERIFY(timer.elapsed() < 2000);
         QCOMPARE(warnings, 0);
     }
@@ -392,31 +345,6 @@ private slots:
         painter.end();
         QCOMPARE(surface.pixelColor(0, 0), QColor(Qt::blue)); // half a pixel of the drawing, whole on the screen
         QCOMPARE(surface.pixelColor(1, 1), QColor(Qt::white));
-    }
-
-    void animations_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("frames");
-        QTest::newRow("GIF for ever") << seed("anim-3-frames.gif") << "0 plays: 500 500 500";
-        QTest::newRow("GIF twice more, 10 ms given as 100 by Qt") << seed("anim-loop-3.gif") << "3 plays: 100 100";
-        QTest::newRow("APNG") << seed("anim-2-frames.png") << "0 plays: 250 250";
-        QTest::newRow("APNG twice") << seed("anim-plays-2.png") << "2 plays: 1 1";
-        QTest::newRow("WebP") << seed("anim-3-frames.webp") << "0 plays: 300 100 5";
-        QTest::newRow("APNG cut") << seed("anim-2-frames.png").left(200) << "none";
-        QTest::newRow("APNG frame outside its canvas") << apng_frame_outside_canvas() << "0 plays: 250";
-        QTest::newRow("GIF of 10,001 frames") << gif_of_frames(10'001) << "0 plays:" + QString(" 100").repeated(10'000);
-        QTest::newRow("still GIF") << seed("s.gif") << "still 6x4";
-        QTest::newRow("still PNG") << encoded(quarters({ 4, 4 }), "PNG") << "still 4x4";
-    }
-    // Frames decoded one by one with the file's delays and plays; a damaged frame, or one
-    // that does not fit its canvas, ends the play with the frames before it, and no play is
-    // longer than 10,000 frames.
-    void animations()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, frames);
-        QCOMPARE(QString::fromStdString(animation_text(decode_picture(bytes))), frames);
     }
 };
 
