@@ -1,4 +1,4 @@
-// The settings panel: the keypad, the speed labels and the mode lock.
+// The settings panel: the keypad and the mode lock.
 #include "Fakes.h"
 #include "NoWindowLeft.h"
 #include "ProgramState.h"
@@ -43,7 +43,6 @@ private slots:
     void keys_show_the_sign_of_the_number_data();
     void keys_show_the_sign_of_the_number();
     void set_in_an_unlisted_folder_fails_silently();
-    void closed_panel_comes_back_as_designed_and_labels_follow_changes();
     void middle_switch_locks_the_mode();
 
 private:
@@ -98,23 +97,6 @@ void PanelTest::set_in_an_unlisted_folder_fails_silently()
         QCOMPARE(sign_shown(bus.ImgDesiMaku.width()), -1); // the old list's name, looked for in this folder
     }
     QVERIFY(m_boxes.shown.empty());
-}
-
-void PanelTest::closed_panel_comes_back_as_designed_and_labels_follow_changes()
-{
-    window<frmSet>();
-    QVERIFY2(!window_exists<Form1>(), "a panel on its own brought the bus up");
-    window<Form1>();
-    window<frmSet>().surface().close();
-    frmSet& panel = window<frmSet>(); // afresh, with its design values, not loaded like the closed one
-    QCOMPARE((panel.visible() ? "shown " : "hidden ") + modes(panel), std::string("hidden 100"));
-    const auto labels = [&] { return panel.lblMaeSpeed.caption() + " " + panel.lblNakaSpeed.caption(); };
-    panel.HScroll1.set_value(6000); // its design values: no change
-    panel.HScroll2.set_value(10000);
-    const std::string unchanged = labels();
-    panel.HScroll1.set_value(1);
-    panel.HScroll2.set_value(30000);
-    COMPARE_SEQUENCE((Sequence { "0 0", "1 30000" }), (Sequence { unchanged, labels() }), "speed labels");
 }
 
 void PanelTest::middle_switch_locks_the_mode()
