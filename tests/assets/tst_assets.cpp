@@ -120,14 +120,13 @@ private slots:
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
             QTest::newRow(qPrintable(QString::number(size))) << size;
     }
-    // Each file of its size, clear in the corners, the bus solid in the middle; 32 pixels is
+    // Each file of its size, the bus solid in the middle; 32 pixels is
     // the hand-set window icon, the other sizes the scalable icon's drawing.
     void theme_icons()
     {
         QFETCH(int, size);
         const QImage icon = QImage(QString(BUS_ASSETS_DIR "/bus_%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(size, size));
-        QCOMPARE(qAlpha(icon.pixel(0, size - 1)) + qAlpha(icon.pixel(size - 1, size - 1)), 0);
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
         if (size == 32) {
             QCOMPARE(icon, picture("bus.ico"));

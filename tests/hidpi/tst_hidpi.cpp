@@ -151,9 +151,8 @@ void HiDpiTest::window_icon_matches_the_screen()
     stage.set_icon("bus.ico");
     QImage shown = stage.surface().windowIcon().pixmap(QSize(32, 32), scale()).toImage();
     shown.setDevicePixelRatio(1);
-    const QString made_for = QString("bus_%1.png").arg(32 * scale());
-    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
-             QImage(":/assets/" + made_for).convertToFormat(QImage::Format_ARGB32));
+    const QImage made_for = QImage(QString(":/assets/bus_%1.png").arg(32 * scale()));
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), made_for.convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(HiDpiTest)
