@@ -16,7 +16,6 @@ TwipsRect px(float left, float top, float width, float height) { return { left *
 
 const TwipsRect Main = px(0, 0, 1280, 800);
 const TwipsRect LeftOfMain = px(-1920, 0, 1920, 1080);
-const TwipsRect RightOfMain = px(1280, 0, 1280, 800);
 const TwipsRect BelowRight = px(1280, 800, 1024, 768);
 
 }
@@ -39,31 +38,22 @@ void WindowReachTest::place_data()
     const std::vector<TwipsRect> main { Main };
     QTest::newRow("on the screen") << main << at(100, 80) << QPoint(100, 80);
     QTest::newRow("title strip showing 100 px at the left edge") << main << at(-400, 300) << QPoint(-400, 300);
-    QTest::newRow("title strip showing 100 px at the right edge") << main << at(1180, 300) << QPoint(1180, 300);
     QTest::newRow("title strip at the bottom edge") << main << at(300, 780) << QPoint(300, 780);
     QTest::newRow("off to the left: 99 px of the strip") << main << at(-401, 300) << QPoint(0, 300);
     QTest::newRow("off to the right: 99 px of the strip") << main << at(1181, 300) << QPoint(780, 300);
     QTest::newRow("off the bottom: 19 px of the strip") << main << at(300, 781) << QPoint(300, 650);
     QTest::newRow("off the top: 19 px of the strip") << main << at(300, -1) << QPoint(300, 0);
-    QTest::newRow("far away up-left") << main << at(-2000, -2000) << QPoint(0, 0);
-    QTest::newRow("far away down-right") << main << at(20000, 20000) << QPoint(780, 650);
     QTest::newRow("bigger than the screen") << main << px(-3000, 5000, 1400, 900) << QPoint(0, 0);
-    QTest::newRow("wider than the screen only") << main << px(-3000, 5000, 1400, 300) << QPoint(0, 500);
 
     const std::vector<TwipsRect> two { Main, LeftOfMain };
-    QTest::newRow("on the left monitor, exactly") << two << at(-1700, 200) << QPoint(-1700, 200);
-    QTest::newRow("partly off the left monitor, title within reach") << two << at(-2100, 200) << QPoint(-2100, 200);
     QTest::newRow("across both monitors") << two << at(-250, 200) << QPoint(-250, 200);
     QTest::newRow("below the left monitor's right part, off the main one") << two << at(-600, 1100) << QPoint(-600, 930);
-    QTest::newRow("left of the left monitor") << two << at(-3000, 200) << QPoint(-1920, 200);
     QTest::newRow("no screens known") << std::vector<TwipsRect> {} << at(-3000, 200) << QPoint(-3000, 200);
 
     // Off both screens: the one nearer to the frame's centre takes it.
     const std::vector<TwipsRect> diagonal { Main, BelowRight };
     QTest::newRow("nearest screen: the main one") << diagonal << at(100, 1000) << QPoint(100, 650);
     QTest::newRow("nearest screen: the other one") << diagonal << at(1000, 1700) << QPoint(1280, 1418);
-    QTest::newRow("nearest screen: the one below the frame's centre") << std::vector<TwipsRect> { Main, RightOfMain }
-        << at(1100, 1000) << QPoint(1280, 650);
     QTest::newRow("nearest screen listed second, above it") << std::vector<TwipsRect> { BelowRight, Main }
         << at(500, -600) << QPoint(500, 0);
 }

