@@ -16,10 +16,6 @@ using namespace platform;
 
 namespace {
 
-// Each door at its own speed, so that a pause shows whose speed it follows.
-constexpr std::int16_t FrontSpeed = 3;
-constexpr std::int16_t MiddleSpeed = 4;
-
 long count(const Sequence& rows, const char* start)
 {
     return std::count_if(rows.begin(), rows.end(), [start](auto& r) { return r.rfind(start, 0) == 0; });
@@ -43,9 +39,9 @@ std::string doors_state()
     return QString("front %1, leaves %2 %3").arg(bus.Image1(2).width()).arg(leaf(0), leaf(1)).toStdString();
 }
 
-// Runs the steps of a script ("front", "middle": a
-// press on the door's switch; "click": the middle door's handler with its switch off; "left",
-// "right", "none": the middle door's mode; "front=W", "leaf0=W", "leaves=W": door widths).
+// Runs the steps of a script ("front", "middle": a press on the door's switch; "click": the
+// middle door's handler with its switch off; "left", "right": the middle door's mode;
+// "front=W", "leaf0=W", "leaves=W": door widths).
 void run_steps(const QString& script)
 {
     Form1& bus = window<Form1>();
@@ -58,8 +54,6 @@ void run_steps(const QString& script)
             bus.Check2_Click();
         else if (step == "left" || step == "right")
             panel.Option1(step == "left" ? 1 : 2).set_value(true);
-        else if (step == "none")
-            panel.Option1(0).set_value(false); // no element selected
         else if (step.startsWith("front="))
             bus.Image1(2).set_width(width);
         else
@@ -73,8 +67,9 @@ void show_bus()
     Form1& bus = window<Form1>();
     bus.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&bus.surface())); // nothing left to paint from before
-    window<frmSet>().HScroll1.set_value(FrontSpeed);
-    window<frmSet>().HScroll2.set_value(MiddleSpeed);
+    // Each door at its own speed, so that a pause shows whose speed it follows.
+    window<frmSet>().HScroll1.set_value(3);
+    window<frmSet>().HScroll2.set_value(4);
 }
 
 }
