@@ -1,14 +1,14 @@
 #pragma once
 // A pause clock that stands still: time passes only when the test says so (a drawing that
-// took that long) or when a frame waits for its end, a set overshoot after it. Each frame's end is noted as
-// "drawn at X, ends at Y", in microseconds.
-#include "Sequence.h"
+// took that long) or when a frame waits for its end, a set overshoot after it. Each frame's
+// end is noted as "drawn at X, ends at Y", in microseconds.
+#include "Fakes.h"
 
 #include "platform/system/Pause.h"
 
 #include <algorithm>
 
-class FakePauseClock : public platform::PauseClock {
+class FakePauseClock : public StandIn<platform::PauseClock> {
 public:
     time_point now() override { return m_now; }
     void wait_until(time_point deadline) override
@@ -35,5 +35,4 @@ private:
     }
 
     time_point m_now {};
-    const platform::Override<platform::PauseClock> m_in_place { *this };
 };

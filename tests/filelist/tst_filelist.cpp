@@ -10,10 +10,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstring>
+#include <fstream>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,7 +64,6 @@ private slots:
     void lists_matching_names_in_order_data();
     void lists_matching_names_in_order();
     void lists_only_files_and_links_to_them();
-    void entry_outside_the_list_is_empty();
     void unusable_folder_keeps_the_old_list_data();
     void unusable_folder_keeps_the_old_list();
     void starts_in_the_working_folder_and_reads_on_each_setting();
@@ -80,14 +78,12 @@ void FileListTest::lists_matching_names_in_order_data()
     QTest::addColumn<QStringList>("expected");
     const QString sign = QString::fromStdString(SignPattern);
 
-    QTest::newRow("every picture kind in any case")
-        << names("f.JpEg a.BMP c.emf e.jpg b.Wmf d.GIF c.txt") << sign << names("a.BMP b.Wmf c.emf d.GIF e.jpg f.JpEg");
-    QTest::newRow("the extension is the whole end of the name")
-        << names("a.bmp.txt bmp xbmp x.bmpx y.jpeg.bak keep.bmp") << sign << names("keep.bmp");
+    QTest::newRow("every picture kind in any case, as the whole end of the name")
+        << names("f.JpEg a.BMP c.emf e.jpg b.Wmf d.GIF c.txt a.bmp.txt bmp xbmp x.bmpx y.jpeg.bak") << sign
+        << names("a.BMP b.Wmf c.emf d.GIF e.jpg f.JpEg");
     QTest::newRow("hidden files stay hidden") << names(".x.bmp .bmp shown.bmp") << sign << names("shown.bmp");
-    QTest::newRow("question mark is one character") << names("ab.bmp a.bmp B.BMP") << "?.bmp" << names("a.bmp B.BMP");
-    QTest::newRow("spaces and empty parts between patterns")
-        << names("c.jpg b.bmp a.gif") << " *.gif ;; *.bmp ;" << names("a.gif b.bmp");
+    QTest::newRow("question mark is one character; spaces and empty parts between patterns")
+        << names("ab.bmp a.bmp B.BMP c.jpg x.gif") << " ?.bmp ;; *.gif ;" << names("a.bmp B.BMP x.gif");
     QTest::newRow("no pattern lets every file through") << names("noext a.txt") << QString() << names("a.txt noext");
     // Names equal but for case still come in one fixed order.
     QTest::newRow("names differing only in case")
@@ -127,17 +123,6 @@ void FileListTest::lists_only_files_and_links_to_them()
     QCOMPARE(listed(listing(folder)), names("a.bmp link.bmp"));
 }
 
-void FileListTest::entry_outside_the_list_is_empty()
-{
-    const Folder folder;
-    QVERIFY(folder.add(names("a.bmp b.bmp")));
-    const FileList list = listing(folder);
-
-    QCOMPARE(list.list(1), std::string("b.bmp"));
-    for (const int index : { -1, 2, 32767, INT_MIN, INT_MAX })
-        QVERIFY2(list.list(index).empty(), qPrintable(QString::number(index)));
-}
-
 void FileListTest::unusable_folder_keeps_the_old_list_data()
 {
     QTest::addColumn<QString>("name");
@@ -150,7 +135,6 @@ void FileListTest::unusable_folder_keeps_the_old_list_data()
     QTest::newRow("empty path") << QString() << err::PathNotFound << not_found;
     // Unlike a locked folder, a link to itself cannot be read even by root.
     QTest::newRow("link to itself") << "loop" << err::PathFileAccessError << QString(std::strerror(ELOOP));
-    QTest::newRow("locked") << "locked" << err::PathFileAccessError << QString(std::strerror(EACCES));
 }
 
 void FileListTest::unusable_folder_keeps_the_old_list()
@@ -158,12 +142,9 @@ void FileListTest::unusable_folder_keeps_the_old_list()
     QFETCH(QString, name);
     QFETCH(int, number);
     QFETCH(QString, message);
-    if (name == "locked" && ::geteuid() == 0)
-        QSKIP("root reads every folder");
     const Folder folder;
     QVERIFY(folder.add(names("a.bmp")));
     QCOMPARE(::symlink("loop", folder.file("loop")), 0);
-    QCOMPARE(::mkdir(folder.file("locked"), 0), 0); // empty, so it can be removed as it is
     FileList list = listing(folder);
 
     try {
@@ -177,34 +158,24 @@ void FileListTest::unusable_folder_keeps_the_old_list()
     QCOMPARE(listed(list), names("a.bmp"));
 }
 
-// Set up in the working folder, which is read when the list is first used, not when it is
-// made nor when a pattern is set before; after that only a new setting reads it again.
+// Set up in the working folder; after that only a new setting reads the folder again, and
+// one gone since leaves nothing to list.
 void FileListTest::starts_in_the_working_folder_and_reads_on_each_setting()
 {
     Folder folder;
-    QVERIFY(folder.add(names("a.bmp noext")));
+    QVERIFY(folder.add(names("a.bmp")));
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder.dir.path()));
     FileList list;
     QDir::setCurrent(previous); // so that a name relative to the folder points elsewhere
-    QCOMPARE(list.pattern(), std::string("*.*"));
-    QCOMPARE(QFileInfo(QFile::decodeName(list.path().c_str())), QFileInfo(folder.dir.path()));
-    list.set_pattern("*.bmp");
-    QVERIFY(folder.add(names("b.bmp"))); // before the first use: seen
+    QCOMPARE(listed(list), names("a.bmp"));
+    QVERIFY(folder.add(names("b.bmp")));
+    QCOMPARE(listed(list), names("a.bmp"));
+    list.set_path(folder.path());
     QCOMPARE(listed(list), names("a.bmp b.bmp"));
-
-    QVERIFY(folder.add(names("c.bmp d.txt"))); // after the first use: not seen
-    QCOMPARE(listed(list), names("a.bmp b.bmp"));
-    list.set_pattern("*.*"); // read with the new pattern, which leaves out a name without a dot
-    QCOMPARE(listed(list), names("a.bmp b.bmp c.bmp d.txt"));
-    QVERIFY(folder.add(names("e.bmp")));
-    list.set_path(folder.path() + "/"); // the same folder, its name kept as given
-    QCOMPARE(list.path(), folder.path() + "/");
-    QCOMPARE(listed(list), names("a.bmp b.bmp c.bmp d.txt e.bmp"));
 
     QVERIFY(folder.dir.remove());
-    list.set_pattern(SignPattern); // a folder gone since it was set leaves nothing to list
-    QCOMPARE(list.pattern(), SignPattern);
+    list.set_pattern(SignPattern);
     QCOMPARE(list.list_count(), 0);
 }
 
@@ -219,18 +190,13 @@ void FileListTest::keeps_the_first_names_a_count_can_hold()
     QCOMPARE(listed(listing(folder)), QStringList(made.crbegin(), made.crbegin() + 32767));
 }
 
-
 // Names that are no valid UTF-8 are listed as the bytes they are, so that they can be opened.
 void FileListTest::names_keep_their_bytes()
 {
     const Folder folder;
     const std::string odd = "\xff\xfe sign \x93\x8c.bmp", plain = "b.bmp";
-    for (const std::string& name : { odd, plain }) {
-        const std::string path = folder.path() + "/" + name;
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-    }
+    for (const std::string& name : { odd, plain })
+        QVERIFY(std::ofstream(folder.path() + "/" + name));
     const FileList list = listing(folder);
     QCOMPARE(list.list_count(), 2);
     QCOMPARE(list.list(0), plain);
