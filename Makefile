@@ -5,6 +5,7 @@
 #                       undefined-behaviour checkers
 #   make fuzz   each fuzz target for FUZZ_SECONDS (60) in build-fuzz/, built with clang
 #   make test-weight  fails when the tests outweigh TEST_WEIGHT_MAX (0.35) of the code
+#   make check-layers  fails when an #include under src/ points up the layers
 BUILD ?= build
 SANITIZE_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
@@ -12,7 +13,7 @@ CMAKE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 TEST_WEIGHT_MAX ?= 0.35
 
-.PHONY: deps configure build run test test-sanitize test-weight fuzz bench clean
+.PHONY: deps configure build run test test-sanitize test-weight check-layers fuzz bench clean
 
 deps:
 	tools/install-deps.sh
@@ -26,7 +27,7 @@ build: configure
 run: build
 	$(BUILD)/QK31T0207
 
-test: build
+test: build check-layers
 	cd $(BUILD) && ctest --output-on-failure -j 1
 
 test-sanitize:
@@ -34,6 +35,9 @@ test-sanitize:
 
 test-weight:
 	tools/test-weight.sh --max $(TEST_WEIGHT_MAX)
+
+check-layers:
+	tools/check-layers.sh src
 
 fuzz:
 	tools/run-fuzzers.sh $(FUZZ_SECONDS)
