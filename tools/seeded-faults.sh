@@ -234,6 +234,15 @@ fault_list() {
 @@ 72 src/platform/picture/BitmapFile.cpp | a big bitmap whose last row is not in the file is shown
 - if (bytes.u32(10) + all.total * all.stride > file->size())
 + if (bytes.u32(10) + (all.total - 1) * all.stride > file->size())
+@@ 73 src/doors/Form1_doors.cpp | the middle door's first frame is cut short by its sound
+-     Common::PlayWave(101);
+-     const MiddleMode mode = middle_mode();
+-     const Image& measured = imgNakaorido(mode == MiddleMode::Right ? 1 : 0);
+-     FramePacer frames; // after the sound: it is no part of the first frame
++     FramePacer frames;
++     Common::PlayWave(101);
++     const MiddleMode mode = middle_mode();
++     const Image& measured = imgNakaorido(mode == MiddleMode::Right ? 1 : 0);
 FAULTS
 }
 

@@ -2,21 +2,18 @@
 // pinned by assets_reproducible): they decode, the body lines up with the controls laid over
 // it, the @2x files show the same at twice the size. The door sound is played for real by
 // sound_pulse_null_sink.
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QtTest>
 
 #include <cmath>
 
 namespace {
 
-QByteArray asset(const QString& file)
-{
-    QFile f(":/assets/" + file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray asset(const QString& file) { return file_bytes(":/assets/" + file); }
 
 QImage picture(const QString& file) { return QImage::fromData(asset(file)).convertToFormat(QImage::Format_ARGB32); }
 
@@ -112,29 +109,6 @@ private slots:
         QCOMPARE(QPoint(cur.at(10), cur.at(12)), QPoint(12, 1));
         QCOMPARE(bad_pixels(QRect(0, 0, 32, 2), [&](int x, int y) { return (qAlpha(hand.pixel(x, y)) == 0) == (y == 0 || std::abs(x - 12) > 1); }), 0);
         QVERIFY(qAlpha(hand.pixel(12, 5)) != 0);
-    }
-
-    void theme_icons_data()
-    {
-        QTest::addColumn<int>("size");
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-            QTest::newRow(qPrintable(QString::number(size))) << size;
-    }
-    // Each file of its size, the bus solid in the middle; 32 pixels is
-    // the hand-set window icon, the other sizes the scalable icon's drawing.
-    void theme_icons()
-    {
-        QFETCH(int, size);
-        const QImage icon = QImage(QString(BUS_ASSETS_DIR "/bus_%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(icon.size(), QSize(size, size));
-        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
-        if (size == 32) {
-            QCOMPARE(icon, picture("bus.ico"));
-            return;
-        }
-        QImageReader svg(BUS_ASSETS_DIR "/bus.svg");
-        svg.setScaledSize(QSize(size, size));
-        QVERIFY(mean_difference(icon, svg.read().convertToFormat(QImage::Format_ARGB32)) < 2);
     }
 };
 

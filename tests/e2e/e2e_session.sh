@@ -25,7 +25,7 @@ start_manager() {
 }
 
 # logged <n> <event>: the manager has logged the event n times.
-logged() { [ "$(grep -c " $2" "$SM_LOG")" -ge "$1" ]; }
+logged() { [ "$(grep -c "^$2" "$SM_LOG")" -ge "$1" ]; }
 
 faster_middle_door() { click "$PANEL" 133 66; sleep 0.3; }
 middle_speed() { cut -d, -f15 "$INI"; }

@@ -1,8 +1,8 @@
 // A small session manager for the logout test, with one client. It listens on a local ICE
 // socket, writes the address a client needs (the value of SESSION_MANAGER) to the file named
 // first on its command line, registers the client and asks it to save itself: SIGUSR1 for a
-// logout (shutdown), SIGUSR2 for a checkpoint. Each exchange is printed as
-// "<monotonic seconds> <event>", so that the test can check what the client did.
+// logout (shutdown), SIGUSR2 for a checkpoint. Each exchange is printed on a line of its own,
+// so that the test can check what the client did.
 //
 // usage: xsmp_manager <address file> [none|any] [both|global]
 #include <X11/ICE/ICElib.h>
@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <initializer_list>
 #include <poll.h>
 
@@ -28,9 +27,7 @@ volatile sig_atomic_t request = 0;
 
 void event(const char* what)
 {
-    timespec t {};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    std::printf("%.3f %s\n", double(t.tv_sec) + double(t.tv_nsec) / 1e9, what);
+    std::puts(what);
     std::fflush(stdout);
 }
 

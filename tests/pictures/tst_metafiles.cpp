@@ -1,5 +1,7 @@
 // Windows metafiles and enhanced metafiles from real writers: their size, what they draw
 // (checked by pixel), their text's character sets, and damaged files.
+#include "FileBytes.h"
+
 #include "platform/metafile/MetafilePicture.h"
 #include "platform/metafile/MetafileText.h"
 
@@ -13,11 +15,7 @@ using namespace platform;
 
 namespace {
 
-QByteArray sample(const QString& name)
-{
-    QFile file(QStringLiteral(PICTURE_DATA "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray sample(const QString& name) { return file_bytes(QStringLiteral(PICTURE_DATA "/") + name); }
 
 QImage whole(const PictureSource& source) { return source.render(QRect(QPoint(0, 0), source.size())); }
 
@@ -81,15 +79,11 @@ int wmf_record_at(const QByteArray& wmf, quint16 function, int charset)
     return -1;
 }
 
-QByteArray with_u32(QByteArray bytes, int at, quint32 value)
+// The bytes with a little-endian field written at `at`.
+template <typename Field>
+QByteArray with(QByteArray bytes, int at, Field value)
 {
-    qToLittleEndian<quint32>(value, bytes.data() + at);
-    return bytes;
-}
-
-QByteArray with_i16(QByteArray bytes, int at, qint16 value)
-{
-    qToLittleEndian<qint16>(value, bytes.data() + at);
+    qToLittleEndian<Field>(value, bytes.data() + at);
     return bytes;
 }
 
@@ -216,7 +210,7 @@ private slots:
         QTest::newRow("placeable wmf") << wmf << "52 x 32 px";
         // Frames of 1399 x 899 hundredths of a millimetre.
         QTest::newRow("emf") << emf << "53 x 34 px";
-        QTest::newRow("emf frame 1375 wide, rounded") << with_u32(emf, 32, 1375) << "52 x 34 px";
+        QTest::newRow("emf frame 1375 wide, rounded") << with<quint32>(emf, 32, 1375) << "52 x 34 px";
         QTest::newRow("emf, frame far down the page") << sample("sign-pstoedit.emf") << "921 x 567 px";
         QTest::newRow("placeable wmf, 1310 x 781 at 2540 an inch") << sample("sign-libreoffice.wmf") << "50 x 30 px";
         QTest::newRow("plain wmf, by its window") << wmf.mid(22) << "649 x 399 px";
@@ -224,21 +218,21 @@ private slots:
         QTest::newRow("wmf cut in a record") << wmf.left(wmf.size() - 7) << cut;
         QTest::newRow("emf cut in a record") << emf.left(emf.size() - 7) << cut;
         QTest::newRow("emf cut in its header") << emf.left(60) << "header runs past the end of the file";
-        QTest::newRow("wmf record of no length") << with_u32(wmf, 40, 0) << no_length;
+        QTest::newRow("wmf record of no length") << with<quint32>(wmf, 40, 0) << no_length;
         QTest::newRow("emf record of no length")
-            << with_u32(emf, qFromLittleEndian<quint32>(emf.constData() + 4) + 4, 0) << no_length;
-        QTest::newRow("wmf with no object slots") << with_i16(wmf, 22 + 10, 0)
+            << with<quint32>(emf, qFromLittleEndian<quint32>(emf.constData() + 4) + 4, 0) << no_length;
+        QTest::newRow("wmf with no object slots") << with<qint16>(wmf, 22 + 10, 0)
                                                   << "CreatePenIndirect record: object table too small";
-        QTest::newRow("wmf no units per inch") << with_i16(wmf, 14, 0) << "no units per inch";
-        QTest::newRow("wmf of 9000 pixels") << with_i16(with_i16(wmf, 14, 96), 10, 9000)
+        QTest::newRow("wmf no units per inch") << with<qint16>(wmf, 14, 0) << "no units per inch";
+        QTest::newRow("wmf of 9000 pixels") << with<qint16>(with<qint16>(wmf, 14, 96), 10, 9000)
                                                      << "metafile wider or taller than 8192 px";
-        QTest::newRow("emf frame upside down") << with_u32(emf, 36, quint32(-5)) << "frame empty or upside down";
+        QTest::newRow("emf frame upside down") << with<quint32>(emf, 36, quint32(-5)) << "frame empty or upside down";
         const int dib = record_at(bitmap, 81);
-        QTest::newRow("emf bitmap rows past its record") << with_u32(bitmap, dib + 60, 0x7FFFFFFF)
+        QTest::newRow("emf bitmap rows past its record") << with<quint32>(bitmap, dib + 60, 0x7FFFFFFF)
                                                          << "StretchDiBits record: too short";
         const int info = dib + int(qFromLittleEndian<quint32>(bitmap.constData() + dib + 48));
         QTest::newRow("emf bitmap of 2^31 x 2^31")
-            << with_u32(with_u32(bitmap, info + 8, 0x7FFFFFFF), info + 4, 0x7FFFFFFF) << "StretchDiBits record";
+            << with<quint32>(with<quint32>(bitmap, info + 8, 0x7FFFFFFF), info + 4, 0x7FFFFFFF) << "StretchDiBits record";
         QTest::newRow("plain wmf without a window") << wmf.mid(22).left(18) + QByteArray("\x03\0\0\0\0\0", 6)
                                                     << "no placeable header and no window extent";
     }

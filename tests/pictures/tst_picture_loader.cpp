@@ -2,6 +2,7 @@
 // once (missing, FIFO, device, folder, damaged, too costly to decode), big pictures decoded
 // only where shown, bitmaps in either row order, drawings, animations, and file names that
 // are not UTF-8.
+#include "FileBytes.h"
 #include "Outcome.h"
 
 #include "platform/codec/Animation.h"
@@ -53,12 +54,6 @@ bool write_file(const std::string& path, const QByteArray& bytes)
         return false;
     const bool written = ::write(fd, bytes.constData(), std::size_t(bytes.size())) == bytes.size();
     return ::close(fd) == 0 && written;
-}
-
-QByteArray file_bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray data_file(const char* name) { return file_bytes(QStringLiteral(PICTURE_DATA "/") + name); }

@@ -26,10 +26,7 @@ namespace {
 // as one.
 class Mouse {
 public:
-    explicit Mouse(Form1& bus)
-        : m_bus(bus)
-    {
-    }
+    explicit Mouse(Form1& bus) : m_bus(bus) { }
 
     // A press at the middle of the box, or of where it stands while it is hidden.
     void press(Qt::MouseButton button) { send(QEvent::MouseButtonPress, button, button, middle_of_box(), 1000); }
@@ -181,10 +178,8 @@ void SignboardTest::run_step(Form1& bus, Mouse& mouse, const QString& step, QStr
     } else if (verb == "pick" || verb == "cancel") {
         m_files.answers.push_back(verb == "cancel" ? std::nullopt : std::optional(picture_path(words[1]).toStdString()));
         run_step(bus, mouse, "menu 看板の画像を設定...", states);
-    } else if (verb == "drag") {
-        mouse.drag(QPoint(words[1].toInt(), words[2].toInt()));
-    } else if (verb == "drag-escape") {
-        mouse.drag(QPoint(words[1].toInt(), words[2].toInt()), true);
+    } else if (verb.startsWith("drag")) {
+        mouse.drag(QPoint(words[1].toInt(), words[2].toInt()), verb == "drag-escape");
     } else {
         states.push_back(state(bus));
     }
