@@ -123,7 +123,7 @@ fault_list() {
 @@ 35 src/logic/SettingsReader.cpp | a half rounds up, not to the even number
 - (first > '5' || (first == '5' && (beyond_half || value % 2 == 1)))
 + (first >= '5')
-@@ 36 src/dialogs/frmSet.h | a middle door speed of 0 is taken from the file
+@@ 36 src/dialogs/frmSet.h | a front door speed of 0 is taken from the file
 - .min = 1, .max = 30000, .value = 6000
 + .min = 0, .max = 30000, .value = 6000
 @@ 37 src/app/SettingsPlace.cpp | the user's settings file lies straight in the configuration folder
