@@ -46,7 +46,6 @@ void WindowReachTest::place_data()
     QTest::newRow("bigger than the screen") << main << px(-3000, 5000, 1400, 900) << QPoint(0, 0);
 
     const std::vector<TwipsRect> two { Main, LeftOfMain };
-    QTest::newRow("across both monitors") << two << at(-250, 200) << QPoint(-250, 200);
     QTest::newRow("below the left monitor's right part, off the main one") << two << at(-600, 1100) << QPoint(-600, 930);
     QTest::newRow("no screens known") << std::vector<TwipsRect> {} << at(-3000, 200) << QPoint(-3000, 200);
 

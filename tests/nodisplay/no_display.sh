@@ -27,5 +27,7 @@ expect_no_display empty-display "DISPLAY is not set" DISPLAY=
 expect_no_display unreachable-display 'X display ":4321"' DISPLAY=:4321
 expect_no_display unreachable-under-wayland 'X display ":4321"' DISPLAY=:4321 WAYLAND_DISPLAY=wayland-4321
 expect_no_display wayland-only 'Wayland display "wayland-4321"' WAYLAND_DISPLAY=wayland-4321 XDG_RUNTIME_DIR=/tmp
+mkdir -m 700 "$work/run" && touch "$work/run/wayland-4321" # a file where the socket would be
+expect_no_display wayland-no-socket 'Wayland display "wayland-4321"' WAYLAND_DISPLAY=wayland-4321 XDG_RUNTIME_DIR="$work/run"
 [ "$failures" = 0 ] || exit 1
 echo PASS
