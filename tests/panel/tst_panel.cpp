@@ -17,7 +17,7 @@ using namespace platform;
 
 namespace {
 
-// Presses the keys standing where a telephone's keypad has these: "0".."9", "C", "設定". Each
+// Presses the keys standing where a number pad has these: "0".."9", "C", "設定". Each
 // must bear its caption.
 void press(frmSet& panel, const QStringList& captions)
 {
@@ -25,9 +25,9 @@ void press(frmSet& panel, const QStringList& captions)
     for (std::int16_t index = 0; index < 12; ++index)
         keys.push_back(&panel.Command2(index));
     std::ranges::sort(keys, {}, [](const CommandButton* key) { return std::pair(key->top(), key->left()); });
-    const QStringList telephone = QString("7 8 9 4 5 6 1 2 3 0 C 設定").split(' ');
+    const QStringList number_pad = QString("7 8 9 4 5 6 1 2 3 0 C 設定").split(' ');
     for (const QString& caption : captions) {
-        CommandButton& key = *keys[telephone.indexOf(caption)];
+        CommandButton& key = *keys[number_pad.indexOf(caption)];
         QCOMPARE(QString::fromStdString(key.caption()), caption);
         key.press();
     }
