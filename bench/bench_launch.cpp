@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int Runs = 21;
+constexpr int DefaultRuns = 21;
 constexpr int WindowsAtStart = 2;
 constexpr int GiveUpMs = 30000;
 constexpr auto Settle = std::chrono::milliseconds(300);
@@ -237,18 +237,19 @@ int main(int argc, char** argv)
 {
     const std::filesystem::path ours = argc > 1 ? argv[1] : OUR_PROGRAM;
     const std::filesystem::path bare = argc > 2 ? argv[2] : BARE_PROGRAM;
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : DefaultRuns;
     try {
         WindowWatch watch;
         launch_ms(watch, bare); // both read into the file cache once
         launch_ms(watch, ours);
         std::vector<double> bare_samples, our_samples;
-        for (int i = 0; i < Runs; ++i) {
+        for (int i = 0; i < runs; ++i) {
             bare_samples.push_back(launch_ms(watch, bare));
             our_samples.push_back(launch_ms(watch, ours));
         }
         const bench::Spread bare_time = bench::spread(bare_samples);
         const bench::Spread our_time = bench::spread(our_samples);
-        std::printf("%-22s %10s %10s   (%d runs each)\n", "start to both windows", "best ms", "median ms", Runs);
+        std::printf("%-22s %10s %10s   (%d runs each)\n", "start to both windows", "best ms", "median ms", runs);
         print_row("bare Qt program", bare_time);
         print_row(ours.filename().c_str(), our_time);
         std::printf("%-22s %10.2f %10.2f\n", "ours / bare", our_time.best / bare_time.best, our_time.median / bare_time.median);

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libasound2-dev libxcb1-dev libxcb-shm0-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libpng-dev libasound2-dev libxcb1-dev libxcb-shm0-dev
   libsm-dev libice-dev # the session manager of the logout test
   # run: X11 and offscreen platform plugins, Japanese fonts, ALSA to the sound server
   qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins fonts-ipafont-gothic libasound2-plugins xdg-utils

@@ -150,6 +150,17 @@ std::int64_t stored_row(const DibHeader& header, int y)
     return header.height < 0 ? y : std::abs(header.height) - 1 - y;
 }
 
+// The bus's own pictures and most others: blue, green, red, three bytes a pixel.
+bool plain_24_bit(const DibHeader& header) { return header.bits_per_pixel == 24 && header.compression == BI_RGB; }
+
+// The row was checked whole when it was taken, so its pixels need no check of their own.
+void copy_24_bit_row(Bytes row, const QRect& part, QRgb* line)
+{
+    const std::uint8_t* pixel = row.data() + std::size_t(part.left()) * 3;
+    for (int x = 0; x < part.width(); ++x, pixel += 3)
+        line[x] = qRgb(pixel[2], pixel[1], pixel[0]);
+}
+
 // `bits` hold the stored rows from `first_stored` on.
 Dib decode_rows(const DibHeader& header, Bytes info, Bytes bits, std::int64_t first_stored, const QRect& part)
 {
@@ -162,6 +173,10 @@ Dib decode_rows(const DibHeader& header, Bytes info, Bytes bits, std::int64_t fi
         const std::int64_t stored = stored_row(header, y) - first_stored;
         const Bytes row = bits.part(static_cast<std::size_t>(stored * stride), static_cast<std::size_t>(stride));
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y - part.top()));
+        if (plain_24_bit(header)) {
+            copy_24_bit_row(row, part, line);
+            continue;
+        }
         for (int x = part.left(); x <= part.right(); ++x)
             line[x - part.left()] = pixel_at(row, x, header, table, masks);
     }

@@ -1,6 +1,6 @@
 #pragma once
 // A window's icon from the built-in icon file's name: its PNG sizes ("bus.ico" is
-// bus_16.png, bus_24.png, ...), which Qt reads itself, rather than the .ico, whose reader is a
+// bus_16.png, bus_24.png, ...), read with libpng, rather than the .ico, whose reader is a
 // plugin.
 #include <QIcon>
 

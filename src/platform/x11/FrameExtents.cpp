@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QWidget>
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -14,13 +13,38 @@ namespace {
 
 constexpr auto ReplyWait = std::chrono::milliseconds(300);
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+struct Atoms {
+    xcb_atom_t wm_check;
+    xcb_atom_t request;
+    xcb_atom_t extents;
+};
+
+xcb_intern_atom_cookie_t intern(xcb_connection_t* connection, const char* name)
 {
-    auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t result = reply ? reply->atom : XCB_ATOM_NONE;
+    return xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+}
+
+xcb_atom_t atom_of(xcb_connection_t* connection, xcb_intern_atom_cookie_t asked)
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, asked, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
     std::free(reply);
-    return result;
+    return atom;
+}
+
+// Asked all at once, and once for the connection: each answer is a round trip to the server.
+const Atoms& atoms(xcb_connection_t* connection)
+{
+    static xcb_connection_t* asked_on = nullptr;
+    static Atoms known {};
+    if (connection != asked_on) {
+        const auto wm_check = intern(connection, "_NET_SUPPORTING_WM_CHECK");
+        const auto request = intern(connection, "_NET_REQUEST_FRAME_EXTENTS");
+        const auto extents = intern(connection, "_NET_FRAME_EXTENTS");
+        known = { atom_of(connection, wm_check), atom_of(connection, request), atom_of(connection, extents) };
+        asked_on = connection;
+    }
+    return known;
 }
 
 // The property's 32-bit values, or none.
@@ -45,8 +69,7 @@ xcb_window_t root_of(xcb_connection_t* connection)
 
 bool window_manager_running(xcb_connection_t* connection)
 {
-    return !cardinals(connection, root_of(connection), atom(connection, "_NET_SUPPORTING_WM_CHECK"),
-                      XCB_ATOM_WINDOW).empty();
+    return !cardinals(connection, root_of(connection), atoms(connection).wm_check, XCB_ATOM_WINDOW).empty();
 }
 
 void send_request(xcb_connection_t* connection, xcb_window_t window)
@@ -55,22 +78,25 @@ void send_request(xcb_connection_t* connection, xcb_window_t window)
     event.response_type = XCB_CLIENT_MESSAGE;
     event.format = 32;
     event.window = window;
-    event.type = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    event.type = atoms(connection).request;
     xcb_send_event(connection, 0, root_of(connection),
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&event));
     xcb_flush(connection);
 }
 
+xcb_connection_t* x11_connection()
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 }
 
 QMargins request_frame_extents(QWidget& window)
 {
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return {};
-    xcb_connection_t* connection = x11->connection();
-    if (!window_manager_running(connection))
+    xcb_connection_t* connection = x11_connection();
+    if (!connection || !window_manager_running(connection))
         return {};
     // A stand-in of the same kind is asked: once the window itself exists, Qt would take each
     // later move of it for one of its client area.
@@ -79,18 +105,15 @@ QMargins request_frame_extents(QWidget& window)
     probe.setMaximumSize(window.maximumSize());
     probe.resize(window.size());
     const auto id = static_cast<xcb_window_t>(probe.winId());
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
     send_request(connection, id);
-    // A window manager answers within a millisecond or so: asked again soon at first, then
-    // less often, so that the program's start does not wait longer than the answer takes.
+    // A window manager answers within a few milliseconds: the start waits no longer than that.
     const auto deadline = std::chrono::steady_clock::now() + ReplyWait;
-    std::chrono::microseconds pause { 100 };
+    constexpr std::chrono::microseconds Pause { 100 };
     do {
-        const auto values = cardinals(connection, id, extents, XCB_ATOM_CARDINAL);
+        const auto values = cardinals(connection, id, atoms(connection).extents, XCB_ATOM_CARDINAL);
         if (values.size() == 4)
             return QMargins(int(values[0]), int(values[2]), int(values[1]), int(values[3]));
-        std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::microseconds(5000));
+        std::this_thread::sleep_for(Pause);
     } while (std::chrono::steady_clock::now() < deadline);
     return {};
 }
