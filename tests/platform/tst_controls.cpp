@@ -8,6 +8,7 @@
 #include "platform/forms/controls/PictureBox.h"
 
 #include <QApplication>
+#include <QPixmap>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -50,6 +51,7 @@ private slots:
     void a_second_press_is_a_double_click_not_a_mouse_down();
     void key_codes_name_the_key_not_the_character_data();
     void key_codes_name_the_key_not_the_character();
+    void clear_pixels_show_the_back_colour();
 };
 
 void ControlsTest::scroll_bar_and_check_box_raise_events_only_on_real_changes()
@@ -119,6 +121,22 @@ void ControlsTest::key_codes_name_the_key_not_the_character()
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), quint32(place), 0, 0);
     QApplication::sendEvent(&bench.box.widget(), &press);
     COMPARE_SEQUENCE(Sequence { handled.toStdString() }, bench.log, "one key");
+}
+
+
+// A picture's clear pixels show the box's own colour, not what the box showed before.
+void ControlsTest::clear_pixels_show_the_back_colour()
+{
+    Bench& bench = window<Bench>();
+    const auto picture = [](QImage::Format format, Qt::GlobalColor colour) {
+        QImage image(52, 32, format);
+        image.fill(colour);
+        return Picture(std::make_shared<const QPixmap>(QPixmap::fromImage(image)));
+    };
+    bench.box.set_picture(picture(QImage::Format_RGB32, Qt::black));
+    bench.box.widget().grab();
+    bench.box.set_picture(picture(QImage::Format_ARGB32, Qt::transparent));
+    QCOMPARE(bench.box.widget().grab().toImage().pixel(10, 10), qRgb(255, 255, 255));
 }
 
 QTEST_MAIN(ControlsTest)

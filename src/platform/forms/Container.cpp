@@ -92,7 +92,8 @@ void Container::repaint_pending()
 
 void Container::paint_surface(QPainter& painter, const QRect& dirty)
 {
-    painter.fillRect(dirty, to_qcolor(m_back_color));
+    if (!m_picture.hides(dirty, QPoint(0, 0))) // the bus body covers its whole window
+        painter.fillRect(dirty, to_qcolor(m_back_color));
     if (!m_animation->draw(painter, QPoint(0, 0)))
         m_picture.draw(painter, QPoint(0, 0)); // unscaled, from the top-left corner
     for (const LightweightControl* control : m_lightweights) {

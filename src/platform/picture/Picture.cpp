@@ -76,6 +76,12 @@ const QPixmap* Picture::pixmap() const
     return &m_state->whole_at(1.0);
 }
 
+bool Picture::hides(const QRect& area, const QPoint& at) const
+{
+    return m_state && m_state->whole && !m_state->source && !m_state->animation
+        && !m_state->whole->hasAlphaChannel() && QRect(at, m_state->size).contains(area);
+}
+
 void Picture::draw(QPainter& painter, const QPoint& at) const
 {
     if (!m_state)

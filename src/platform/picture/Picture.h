@@ -7,6 +7,7 @@
 class QPainter;
 class QPixmap;
 class QPoint;
+class QRect;
 
 namespace platform {
 
@@ -32,6 +33,9 @@ public:
     // Draws the picture unscaled, its top-left corner at `at`: only the part inside the
     // painter's device is made.
     void draw(QPainter& painter, const QPoint& at) const;
+    // Whether drawn at `at` it hides everything beneath `area`: a still picture of its own
+    // pixels, without transparency, that reaches over the whole area.
+    bool hides(const QRect& area, const QPoint& at) const;
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.m_state == b.m_state; }
 

@@ -49,10 +49,17 @@ bool local_display()
     return name.starts_with(':') || name.starts_with("unix:");
 }
 
+// Looked up once for the application: each frame asks for it.
 xcb_connection_t* qt_connection()
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
+    static const QGuiApplication* looked_up_for = nullptr;
+    static xcb_connection_t* connection = nullptr;
+    if (qGuiApp != looked_up_for) {
+        auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        connection = x11 ? x11->connection() : nullptr;
+        looked_up_for = qGuiApp;
+    }
+    return connection;
 }
 
 class SharedFrames {
