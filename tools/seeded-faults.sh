@@ -243,6 +243,15 @@ fault_list() {
 +     Common::PlayWave(101);
 +     const MiddleMode mode = middle_mode();
 +     const Image& measured = imgNakaorido(mode == MiddleMode::Right ? 1 : 0);
+@@ 74 src/platform/picture/Picture.cpp | a picture's clear pixels show what the box showed before
+-         && !m_state->whole->hasAlphaChannel() && QRect(at, m_state->size).contains(area);
++         && QRect(at, m_state->size).contains(area);
+@@ 75 src/platform/forms/WindowIcon.cpp | the window icon's red and blue swapped
+-     png.format = PNG_FORMAT_BGRA; // QImage's ARGB32 on a little-endian machine
++     png.format = PNG_FORMAT_RGBA; // QImage's ARGB32 on a little-endian machine
+@@ 76 src/platform/codec/Dib.cpp | a bitmap's part in view is taken from the row's left end
+-     const std::uint8_t* pixel = row.data() + std::size_t(part.left()) * 3;
++     const std::uint8_t* pixel = row.data();
 FAULTS
 }
 

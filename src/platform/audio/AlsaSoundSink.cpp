@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -134,6 +135,17 @@ bool start_worker(const std::shared_ptr<SoundJob>& job)
     }
 }
 
+// The caller's work follows the sound at once, and a door's frames are a busy wait. A thread
+// that slept through a whole sound is taken by some kernels for an idle one, which then wake the
+// X server on its core in the first frames: the sound's last moments are waited busily.
+constexpr std::chrono::milliseconds kBusyEnd { 200 };
+
+void spin_until(const std::function<bool()>& done, Clock::time_point deadline)
+{
+    while (!done() && Clock::now() < deadline) {
+    }
+}
+
 // Waits for the worker to play the sound to its end. A device that does not answer in time
 // is given up: the worker stops as soon as it can, and the caller goes on at once.
 bool await_sound(SoundProgress& progress, Clock::duration length)
@@ -148,11 +160,16 @@ bool await_sound(SoundProgress& progress, Clock::duration length)
     const auto first_taken = progress.first_taken();
     if (!first_taken)
         return false; // it failed before taking samples, like a busy device
-    if (!progress.reached(Finished, *first_taken + length + kAnswer))
-        return give_up();
+    const auto end = *first_taken + length;
+    if (!progress.reached(Finished, end - kBusyEnd)) {
+        spin_until([&] { return progress.is_finished(); }, end + kAnswer);
+        if (!progress.is_finished())
+            return give_up();
+    }
     // A sound server may report the end before it has really played it, or fail half-way:
     // the caller relies on the sound having had its whole length once the call returns.
-    std::this_thread::sleep_until(*first_taken + length);
+    std::this_thread::sleep_until(end - kBusyEnd);
+    spin_until([] { return false; }, end);
     return progress.complete();
 }
 
