@@ -97,6 +97,10 @@ void restore_places(Form1& bus, const SettingsRecord& record)
     panel.set_top(static_cast<float>(record.panel_top));
     const std::vector<TwipsRect> screens = screen_areas();
     const auto bring_within_reach = [&screens](Form& form) {
+        // The frame is at least the client area: where that is within reach, so is the frame,
+        // and the window manager need not be asked how big the frame will be.
+        if (within_reach({ form.left(), form.top(), form.scale_width(), form.scale_height() }, screens))
+            return;
         const TwipsRect frame { form.left(), form.top(), form.width(), form.height() };
         const FramePlace place = reachable_place(frame, screens);
         if (place.left != frame.left)

@@ -44,10 +44,15 @@ float fitted(float start, float length, float area_start, float area_length)
 
 }
 
-FramePlace reachable_place(const TwipsRect& frame, const std::vector<TwipsRect>& screens)
+bool within_reach(const TwipsRect& frame, const std::vector<TwipsRect>& screens)
 {
     const auto shows_on = [&frame](const TwipsRect& screen) { return top_edge_shows_on(frame, screen); };
-    if (screens.empty() || std::ranges::any_of(screens, shows_on))
+    return screens.empty() || std::ranges::any_of(screens, shows_on);
+}
+
+FramePlace reachable_place(const TwipsRect& frame, const std::vector<TwipsRect>& screens)
+{
+    if (within_reach(frame, screens))
         return { frame.left, frame.top };
     const TwipsRect& screen = screen_nearest(frame, screens);
     return { fitted(frame.left, frame.width, screen.left, screen.width),

@@ -16,3 +16,5 @@ struct FramePlace {
 // shows it whole on the screen nearest to its centre, the screen's top-left corner for a frame
 // bigger than that screen. With no screens known the frame stays where it is.
 FramePlace reachable_place(const platform::TwipsRect& frame, const std::vector<platform::TwipsRect>& screens);
+// Whether the frame keeps its own place: the wider a frame, the more of its top edge shows.
+bool within_reach(const platform::TwipsRect& frame, const std::vector<platform::TwipsRect>& screens);

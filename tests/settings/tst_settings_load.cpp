@@ -108,6 +108,8 @@ void SettingsLoadTest::load_data()
 
     // The sign folder gains its "/" once the first sign is shown from it.
     QTest::newRow("normal path") << Saved << Board + FirstSign << saved_with("<signs>", "<signs>/");
+    QTest::newRow("a place off every screen comes back") << saved_with("-1500,", "-15000,") << Board + FirstSign
+                                                         << saved_with("-1500,", "0,").replace("<signs>", "<signs>/");
     QTest::newRow("no file") << QByteArray() << NoBoard << FirstRun;
     QTest::newRow("a FIFO in the file's place, read at once") << QByteArray("<fifo>") << NoBoard << FirstRun;
     QTest::newRow("yes for a truth value, nothing applied") << saved_with("#FALSE#", "yes") << NoBoard << DefaultsOverRead;
