@@ -1,6 +1,6 @@
 #include "platform/x11/FrameExtents.h"
+#include "platform/x11/QtConnection.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <chrono>
 #include <cstring>
@@ -85,17 +85,11 @@ void send_request(xcb_connection_t* connection, xcb_window_t window)
     xcb_flush(connection);
 }
 
-xcb_connection_t* x11_connection()
-{
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 }
 
 QMargins request_frame_extents(QWidget& window)
 {
-    xcb_connection_t* connection = x11_connection();
+    xcb_connection_t* connection = qt_connection();
     if (!connection || !window_manager_running(connection))
         return {};
     // A stand-in of the same kind is asked: once the window itself exists, Qt would take each

@@ -1,11 +1,10 @@
 #include "platform/x11/ShmFrame.h"
+#include "platform/x11/QtConnection.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
-#include <QtGui/qguiapplication_platform.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
@@ -47,19 +46,6 @@ bool local_display()
     const char* display = std::getenv("DISPLAY");
     const std::string_view name = display ? display : "";
     return name.starts_with(':') || name.starts_with("unix:");
-}
-
-// Looked up once for the application: each frame asks for it.
-xcb_connection_t* qt_connection()
-{
-    static const QGuiApplication* looked_up_for = nullptr;
-    static xcb_connection_t* connection = nullptr;
-    if (qGuiApp != looked_up_for) {
-        auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        connection = x11 ? x11->connection() : nullptr;
-        looked_up_for = qGuiApp;
-    }
-    return connection;
 }
 
 class SharedFrames {
